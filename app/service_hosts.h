@@ -1,0 +1,13 @@
+// Addresses of the web services. Each is chosen at build time and may be overridden at run time by the
+// environment variable of the same name (the tests point the real program at 127.0.0.1 that way).
+// Host values may carry a port.
+#pragma once
+
+#include "text/text_types.h"
+
+namespace pantrove {
+
+TextValue weiyun_host_1(); // PANTROVE_WEIYUN_HOST_1
+TextValue weiyun_host_2(); // PANTROVE_WEIYUN_HOST_2
+
+} // namespace pantrove

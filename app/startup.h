@@ -1,0 +1,22 @@
+// Start-up and exit of the process.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+namespace pantrove {
+
+// Starts GDI+ (version 1 unless told) and returns its token, whatever the outcome: 0 when it failed.
+ULONG_PTR start_gdiplus(std::optional<UINT32> version = std::nullopt);
+
+// GDI+, the program icon (resource 129, else the group "DEFAULT_ICON") and the skin settings. Returns 0.
+int init_skin_globals();
+
+// Gives back what init_skin_globals took: the icon, then GDI+.
+void on_program_exit();
+
+// Loads MainWindow, shows it and runs the message loop; returns the loop's exit code.
+int program_entry(HINSTANCE instance);
+
+} // namespace pantrove

@@ -1,0 +1,17 @@
+#!/bin/sh
+# Builds everything and runs every test: the sanitizer build natively, the Windows build under wine64 on a
+# virtual display. Ends with CTest's summary; the exit status is non-zero when any test failed.
+set -eu
+top=$(cd "$(dirname "$0")/.." && pwd)
+"$top/tools/install-deps.sh"
+. "$top/tools/virtual-display.sh"
+start_virtual_display
+"$top/tools/build.sh"
+
+status=0
+echo "== native tests (AddressSanitizer, UBSan)"
+(cd "$top/build/native" && ctest --output-on-failure -j 2) || status=1
+echo "== Windows tests (wine64, display $DISPLAY)"
+(cd "$top/build/x86_64" && ctest --output-on-failure -j 2) || status=1
+"$top/build/x86_64/wine-run.sh" --stop
+exit $status
