@@ -57,8 +57,8 @@ inline constexpr std::array<ControlSpec, 14> kMainControls{{
     {&MainForm::baidu_link_edit, ControlKind::EditBox, 80, 32, 304, 24, ""},
 }};
 
-inline constexpr std::array<std::string_view, 13> kSuffixItems{
-    ".mp3", ".mp4", ".flv", ".rar", ".zip", ".7z", ".exe", ".jpg", ".gif", ".doc", ".xls", ".ppt", ".txt"};
+inline constexpr std::array<std::string_view, 13> kSuffixItems{".mp3", ".mp4", ".flv", ".rar", ".zip", ".7z", ".exe",
+                                                               ".jpg", ".gif", ".doc", ".xls", ".ppt", ".txt"};
 
 struct ListColumn {
     std::string_view title;

@@ -116,9 +116,9 @@ bool MainWindow::create_controls(HINSTANCE instance) {
     for (const ControlSpec& spec : kMainControls) {
         const ControlClass cls = control_class(spec.kind);
         const int height = spec.kind == ControlKind::ComboBox ? spec.height + kDropDownListHeight : spec.height;
-        HWND control = CreateWindowExW(cls.ex_style, cls.name, widen(spec.text).c_str(), cls.style, spec.x, spec.y,
-                                       spec.width, height, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)),
-                                       instance, nullptr);
+        HWND control =
+            CreateWindowExW(cls.ex_style, cls.name, widen(spec.text).c_str(), cls.style, spec.x, spec.y, spec.width,
+                            height, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)), instance, nullptr);
         if (!control)
             return false;
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/main_window.h"
+#include "skin/core/skin_object.h"
 #include "skin/core/skin_state.h"
 
 #include <objidl.h>
@@ -32,17 +33,19 @@ int init_skin_globals() {
     return 0;
 }
 
+void create_skin_lists() {
+    window_table.clear();
+    dc_registry.clear();
+}
+
 void on_program_exit() {
-    if (app_icon)
-        DestroyIcon(app_icon);
-    app_icon = nullptr;
-    if (gdiplus_token != 0)
-        Gdiplus::GdiplusShutdown(gdiplus_token);
-    gdiplus_token = 0;
+    destroy_skin();
+    free_skin_lists();
 }
 
 int program_entry(HINSTANCE instance) {
-    back_colour = GetSysColor(COLOR_BTNFACE);
+    create_skin();
+    create_skin_lists();
     init_skin_globals();
     int exit_code = 0;
     {

@@ -13,10 +13,14 @@ ULONG_PTR start_gdiplus(std::optional<UINT32> version = std::nullopt);
 // GDI+, the program icon (resource 129, else the group "DEFAULT_ICON") and the skin settings. Returns 0.
 int init_skin_globals();
 
-// Gives back what init_skin_globals took: the icon, then GDI+.
+// Empties the table of skinned windows and the DC registry.
+void create_skin_lists();
+
+// Destroys the skin object (which gives back the icon and shuts GDI+ down), then frees the skin's lists.
 void on_program_exit();
 
-// Loads MainWindow, shows it and runs the message loop; returns the loop's exit code.
+// Creates the skin object and its lists, starts GDI+, loads MainWindow, shows it and runs the message loop;
+// returns the loop's exit code.
 int program_entry(HINSTANCE instance);
 
 } // namespace pantrove

@@ -21,8 +21,8 @@ void handle_weiyun_resolve(MainWindow& window) {
     const MainForm& form = window.form();
     rt::set_visible(form.weiyun_link_label, false);
     rt::delete_all_rows(form.result_list);
-    const WeiyunAddresses addresses = weiyun_addresses(window_text(form.weiyun_link_edit),
-                                                       window_text(form.suffix_combo), weiyun_host_1(), weiyun_host_2());
+    const WeiyunAddresses addresses = weiyun_addresses(
+        window_text(form.weiyun_link_edit), window_text(form.suffix_combo), weiyun_host_1(), weiyun_host_2());
     append_result_row(form.result_list, "1", addresses.first);
     append_result_row(form.result_list, "2", addresses.second);
     set_window_text(form.status_label, kResolvedStatus);

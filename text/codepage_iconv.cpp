@@ -45,9 +45,8 @@ std::string convert(const char* to, const char* from, std::string_view in, std::
 
 std::u16string to_utf16(std::string_view bytes, unsigned code_page) {
     static constexpr char16_t kReplacement[] = u"\uFFFD";
-    const std::string raw =
-        convert("UTF-16LE", iconv_name(code_page), bytes,
-                std::string_view(reinterpret_cast<const char*>(kReplacement), sizeof(char16_t)), 1);
+    const std::string raw = convert("UTF-16LE", iconv_name(code_page), bytes,
+                                    std::string_view(reinterpret_cast<const char*>(kReplacement), sizeof(char16_t)), 1);
     std::u16string units(raw.size() / 2, u'\0');
     for (size_t i = 0; i < units.size(); ++i)
         units[i] = static_cast<char16_t>(static_cast<unsigned char>(raw[2 * i]) |

@@ -95,8 +95,8 @@ TextValue utf8_to_gbk(std::string_view utf8) {
     return codepage::from_utf16(codepage::to_utf16(utf8, codepage::kUtf8), codepage::kGbk);
 }
 
-TextValue text_between(std::string_view text, std::string_view left_marker, std::string_view right_marker,
-                       int start, bool case_sensitive) {
+TextValue text_between(std::string_view text, std::string_view left_marker, std::string_view right_marker, int start,
+                       bool case_sensitive) {
     const TextValue left = rt::replace_all(left_marker, kQuoteMarker, "\"");
     const TextValue right = rt::replace_all(right_marker, kQuoteMarker, "\"");
     int p = rt::find(text, left, start, !case_sensitive);

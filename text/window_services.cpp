@@ -164,8 +164,7 @@ bool set_clipboard_text(HWND owner, std::string_view text) {
 }
 
 bool open_with_shell(std::string_view address) {
-    const HINSTANCE result =
-        ShellExecuteW(nullptr, L"open", widen(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    const HINSTANCE result = ShellExecuteW(nullptr, L"open", widen(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 

@@ -17,7 +17,7 @@ void set_visible(HWND control, bool visible);
 int selected_row(HWND list); // -1 when no row is selected
 int insert_row(HWND list);   // appends an empty row and returns its index, -1 on failure
 void set_cell_text(HWND list, int row, int column, std::string_view text); // no effect on a missing row
-TextValue cell_text(HWND list, int row, int column);                        // empty for a missing row
+TextValue cell_text(HWND list, int row, int column);                       // empty for a missing row
 int row_count(HWND list);
 void delete_all_rows(HWND list);
 

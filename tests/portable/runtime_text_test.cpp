@@ -39,18 +39,18 @@ TEST_P(FindTest, FindsFirstMatchAtCharacterStart) {
     EXPECT_EQ(find(c.text, c.search, c.start, c.ignore_case), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FindTest,
-    testing::Values(FindCase{"abcabc", "bc", 1, false, 2}, FindCase{"abcabc", "bc", 3, false, 5},
-                    FindCase{"abcabc", "bc", -5, false, 2}, FindCase{"abcabc", "BC", 1, false, -1},
-                    FindCase{"abcabc", "BC", 1, true, 2}, FindCase{"abc", "x", 1, false, -1},
-                    FindCase{"abc", "", 1, false, 1}, FindCase{"", "", 1, false, -1},
-                    FindCase{"abc", "c", 4, false, -1},
-                    // "\xB0\xA1" + "\xA1\xB0": the bytes A1 B0... never match at a trail byte
-                    FindCase{"\xB0\xA1\xA1\xB0", "\xA1\xA1", 1, false, -1},
-                    FindCase{"\xB0\xA1\xA1\xA1", "\xA1\xA1", 1, false, 3},
-                    // a trail byte that looks like "A" is not a letter for ignore-case searching
-                    FindCase{"\x81\x41x", "a", 1, true, -1}, FindCase{"\x81\x41xA", "a", 1, true, 4}));
+INSTANTIATE_TEST_SUITE_P(Cases, FindTest,
+                         testing::Values(FindCase{"abcabc", "bc", 1, false, 2}, FindCase{"abcabc", "bc", 3, false, 5},
+                                         FindCase{"abcabc", "bc", -5, false, 2}, FindCase{"abcabc", "BC", 1, false, -1},
+                                         FindCase{"abcabc", "BC", 1, true, 2}, FindCase{"abc", "x", 1, false, -1},
+                                         FindCase{"abc", "", 1, false, 1}, FindCase{"", "", 1, false, -1},
+                                         FindCase{"abc", "c", 4, false, -1},
+                                         // "\xB0\xA1" + "\xA1\xB0": the bytes A1 B0... never match at a trail byte
+                                         FindCase{"\xB0\xA1\xA1\xB0", "\xA1\xA1", 1, false, -1},
+                                         FindCase{"\xB0\xA1\xA1\xA1", "\xA1\xA1", 1, false, 3},
+                                         // a trail byte that looks like "A" is not a letter for ignore-case searching
+                                         FindCase{"\x81\x41x", "a", 1, true, -1},
+                                         FindCase{"\x81\x41xA", "a", 1, true, 4}));
 
 TEST(RuntimeText, FindLastSkipsTrailBytes) {
     EXPECT_EQ(find_last("a/b/c", "/"), 4);
@@ -91,7 +91,10 @@ TEST(RuntimeText, TrimsHalfAndFullWidthBlanksOnly) {
 
 TEST(RuntimeText, LowerCasesAsciiLettersOnly) {
     EXPECT_EQ(to_lower("AbC-Z"), "abc-z");
-    EXPECT_EQ(to_lower("\x81\x41" "A"), "\x81\x41" "a");
+    EXPECT_EQ(to_lower("\x81\x41"
+                       "A"),
+              "\x81\x41"
+              "a");
 }
 
 TEST(RuntimeText, NumbersAndBytes) {

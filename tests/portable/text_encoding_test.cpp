@@ -33,15 +33,14 @@ TEST_P(UrlDecodeTest, DecodesByTheEscapeArithmetic) {
     EXPECT_EQ(url_decode(GetParam().text, GetParam().from_utf8), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, UrlDecodeTest,
-    testing::Values(DecodeCase{"%e4%b8%ad", true, "\xD6\xD0"}, DecodeCase{"100%", false, "100"},
-                    DecodeCase{"x%4", false, "x\x40"}, DecodeCase{"a+b", false, "a+b"},
-                    DecodeCase{"%41%2f", false, "A/"},
-                    // "G" is not a digit: (-2) * 16 + 1 = -31, which is 225 modulo 256
-                    DecodeCase{"%G1", false, "\xE1"}, DecodeCase{"%00z", false, "z"},
-                    // unescaped UTF-8 is converted as well: the whole page becomes code page 936
-                    DecodeCase{"\xE4\xB8\xAD%3A[", true, "\xD6\xD0:["}));
+INSTANTIATE_TEST_SUITE_P(Cases, UrlDecodeTest,
+                         testing::Values(DecodeCase{"%e4%b8%ad", true, "\xD6\xD0"}, DecodeCase{"100%", false, "100"},
+                                         DecodeCase{"x%4", false, "x\x40"}, DecodeCase{"a+b", false, "a+b"},
+                                         DecodeCase{"%41%2f", false, "A/"},
+                                         // "G" is not a digit: (-2) * 16 + 1 = -31, which is 225 modulo 256
+                                         DecodeCase{"%G1", false, "\xE1"}, DecodeCase{"%00z", false, "z"},
+                                         // unescaped UTF-8 is converted as well: the whole page becomes code page 936
+                                         DecodeCase{"\xE4\xB8\xAD%3A[", true, "\xD6\xD0:["}));
 
 TEST(CodePages, ConvertBetweenCodePage936Utf8AndUtf16) {
     EXPECT_EQ(gbk_to_utf8(kZhong), "\xE4\xB8\xAD");
@@ -56,7 +55,9 @@ TEST(CodePages, ConvertBetweenCodePage936Utf8AndUtf16) {
 }
 
 TEST(CodePages, InvalidInputYieldsATextNotACrash) {
-    EXPECT_FALSE(utf8_to_gbk("a\xFF" "b").empty());
+    EXPECT_FALSE(utf8_to_gbk("a\xFF"
+                             "b")
+                     .empty());
     EXPECT_FALSE(gbk_to_utf8("a\x81").empty());
 }
 

@@ -176,8 +176,8 @@ TEST_F(MainWindowTest, WeiyunResolveListsTwoAddressesThroughTheButton) {
 }
 
 TEST(ListViewRows, MissingRowsAreHarmless) {
-    HWND list = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_POPUP | LVS_REPORT, 0, 0, 100, 100, nullptr, nullptr,
-                                nullptr, nullptr);
+    HWND list = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_POPUP | LVS_REPORT, 0, 0, 100, 100, nullptr, nullptr, nullptr,
+                                nullptr);
     ASSERT_NE(list, nullptr);
     LVCOLUMNW column{};
     column.mask = LVCF_WIDTH;

@@ -6,8 +6,14 @@ namespace pantrove {
 namespace {
 
 TEST(WideText, ConvertsWithCodePage936WhateverTheSystemLocale) {
-    EXPECT_EQ(widen("\xD6\xD0" "a"), L"\x4E2D" L"a");
-    EXPECT_EQ(narrow(L"\x4E2D" L"a"), "\xD6\xD0" "a");
+    EXPECT_EQ(widen("\xD6\xD0"
+                    "a"),
+              L"\x4E2D"
+              L"a");
+    EXPECT_EQ(narrow(L"\x4E2D"
+                     L"a"),
+              "\xD6\xD0"
+              "a");
     EXPECT_EQ(widen(""), L"");
 }
 
