@@ -132,10 +132,22 @@ bool MainWindow::create_controls(HINSTANCE instance) {
 }
 
 void MainWindow::on_command(HWND control, int notification) {
+    static_assert(BN_CLICKED == STN_CLICKED);
     if (notification != BN_CLICKED)
         return;
     if (control == form_.weiyun_resolve_button)
         handle_weiyun_resolve(*this);
+    else if (control == form_.status_label)
+        handle_status_label_press(*this); // a static with SS_NOTIFY reports the button going down
+}
+
+void MainWindow::on_notify(const NMHDR& header) {
+    if (header.hwndFrom != form_.result_list)
+        return;
+    if (header.code == NM_RCLICK)
+        handle_result_right_click(*this);
+    else if (header.code == NM_DBLCLK)
+        handle_result_double_click(*this);
 }
 
 LRESULT CALLBACK MainWindow::window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -150,6 +162,9 @@ LRESULT CALLBACK MainWindow::window_proc(HWND window, UINT message, WPARAM wpara
     case WM_COMMAND:
         if (lparam)
             self->on_command(reinterpret_cast<HWND>(lparam), HIWORD(wparam));
+        return 0;
+    case WM_NOTIFY:
+        self->on_notify(*reinterpret_cast<const NMHDR*>(lparam));
         return 0;
     case WM_CTLCOLORSTATIC:
         // Labels draw no background of their own: the window shows through.

@@ -30,6 +30,7 @@ private:
     explicit MainWindow(bool ends_message_loop);
     bool create_controls(HINSTANCE instance);
     void on_command(HWND control, int notification);
+    void on_notify(const NMHDR& header);
     static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
     HWND window_ = nullptr;

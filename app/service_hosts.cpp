@@ -29,4 +29,8 @@ TextValue weiyun_host_2() {
     return configured(L"PANTROVE_WEIYUN_HOST_2", PANTROVE_DEFAULT_WEIYUN_HOST_2);
 }
 
+TextValue help_url() {
+    return configured(L"PANTROVE_HELP_URL", PANTROVE_DEFAULT_HELP_URL);
+}
+
 } // namespace pantrove

@@ -9,5 +9,6 @@ namespace pantrove {
 
 TextValue weiyun_host_1(); // PANTROVE_WEIYUN_HOST_1
 TextValue weiyun_host_2(); // PANTROVE_WEIYUN_HOST_2
+TextValue help_url();      // PANTROVE_HELP_URL: the help page, which is also the version page
 
 } // namespace pantrove
