@@ -109,22 +109,24 @@ TEST_F(ResultActionsTest, DoubleClickWithNothingSelectedShowsTheMessage) {
 }
 
 TEST_F(ResultActionsTest, DoubleClickOpensExactlyTheAddressOfColumnOne) {
-    ShellOpenLog shell("double-click-test");
-    add_row("7", "http://double-click-test/weiyun/down.php?u=a%20b.undefined.mp4");
+    ShellOpenLog shell("double-click");
+    const TextValue address = "http://" + shell.marker() + "/weiyun/down.php?u=a%20b.undefined.mp4";
+    add_row("7", address);
     click_row(0, WM_LBUTTONDOWN, WM_LBUTTONUP);
     click_row(0, WM_LBUTTONDBLCLK, WM_LBUTTONUP);
-    EXPECT_EQ(shell.opened(), std::vector<TextValue>{"http://double-click-test/weiyun/down.php?u=a%20b.undefined.mp4"});
+    EXPECT_EQ(shell.opened(), std::vector<TextValue>{address});
     EXPECT_EQ(window_text(form().status_label), "双击直接下载  右键可复制下载地址  部分链接无法下载 多试两个");
 }
 
 TEST_F(ResultActionsTest, PressOnTheStatusLineOpensTheHelpPage) {
-    ShellOpenLog shell("help-page-test");
-    SetEnvironmentVariableW(L"PANTROVE_HELP_URL", L"http://127.0.0.1:9/help-page-test.html");
+    ShellOpenLog shell("help-page");
+    const TextValue help = "http://127.0.0.1:9/" + shell.marker() + ".html";
+    SetEnvironmentVariableW(L"PANTROVE_HELP_URL", widen(help).c_str());
     RECT label{};
     GetClientRect(form().status_label, &label);
     PostMessageW(form().status_label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(label.right / 2, label.bottom / 2));
     rt::process_pending_events();
-    EXPECT_EQ(shell.opened(), std::vector<TextValue>{"http://127.0.0.1:9/help-page-test.html"});
+    EXPECT_EQ(shell.opened(), std::vector<TextValue>{help});
     SetEnvironmentVariableW(L"PANTROVE_HELP_URL", nullptr);
 }
 

@@ -28,6 +28,9 @@ std::wstring unix_to_windows_path(const std::string& unix_path) {
     return path;
 }
 
+ShellOpenLog::ShellOpenLog(const std::string& name)
+    : marker_(name + "-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount64())) {}
+
 std::vector<TextValue> ShellOpenLog::opened(size_t expected, int wait_ms) const {
     wchar_t log_path[MAX_PATH] = {};
     GetEnvironmentVariableW(L"PANTROVE_SHELL_OPEN_LOG", log_path, MAX_PATH);

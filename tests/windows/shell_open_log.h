@@ -1,7 +1,7 @@
 // Records what the program opens with the shell during a test. The wine prefix of the test build hands web
 // addresses to a script that appends them to the file named by PANTROVE_SHELL_OPEN_LOG, which CTest sets for
 // every test. Tests running at the same time share that file, so each looks only for the addresses that carry
-// a marker of its own.
+// a marker of its own, made unique for every run.
 #pragma once
 
 #include "text/text_types.h"
@@ -13,7 +13,10 @@ namespace pantrove::testing_support {
 
 class ShellOpenLog {
 public:
-    explicit ShellOpenLog(std::string marker) : marker_(std::move(marker)) {}
+    explicit ShellOpenLog(const std::string& name);
+
+    // Text to put into the addresses the test opens, so that they can be told from all others.
+    const std::string& marker() const { return marker_; }
 
     // The logged addresses that contain the marker. Waits up to `wait_ms` for at least `expected` of them,
     // since the shell starts the browser script in a process of its own.
