@@ -1,0 +1,124 @@
+#include "skin/core/memory_trim.h"
+
+#include "resources/trim_helper_id.h"
+
+#include <string_view>
+#include <vector>
+
+namespace pantrove {
+namespace {
+
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() {
+        if (valid())
+            CloseHandle(handle_);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
+    HANDLE get() const { return handle_; }
+
+private:
+    HANDLE handle_;
+};
+
+// The helper program as the program's resources carry it.
+std::string_view helper_block() {
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(IDR_TRIM_HELPER), MAKEINTRESOURCEW(10)); // RT_RCDATA
+    if (!found)
+        return {};
+    HGLOBAL loaded = LoadResource(module, found);
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    return bytes ? std::string_view(static_cast<const char*>(bytes), SizeofResource(module, found))
+                 : std::string_view{};
+}
+
+bool write_all(HANDLE file, std::string_view bytes) {
+    DWORD written = 0;
+    return WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+           written == bytes.size();
+}
+
+// Writes the block beside the target and moves it into place, so a concurrent trim never sees half a file
+// and an existing file is never replaced.
+bool write_helper(const std::wstring& path, std::string_view block) {
+    const std::wstring temporary =
+        path + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetCurrentThreadId());
+    bool complete = false;
+    {
+        FileHandle file(
+            CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.valid())
+            return false;
+        complete = write_all(file.get(), block);
+    }
+    if (complete && MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileW(temporary.c_str());
+    return false;
+}
+
+bool has_exactly(HANDLE file, std::string_view block) {
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file, &size) || static_cast<unsigned long long>(size.QuadPart) != block.size())
+        return false;
+    std::vector<char> content(block.size());
+    DWORD read = 0;
+    return ReadFile(file, content.data(), static_cast<DWORD>(content.size()), &read, nullptr) && read == block.size() &&
+           std::string_view(content.data(), content.size()) == block;
+}
+
+bool run_hidden_and_wait(const std::wstring& path) {
+    std::wstring command = L"\"" + path + L"\" " + std::to_wstring(GetCurrentProcessId());
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_HIDE;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(path.c_str(), command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
+                        &startup, &process))
+        return false;
+    WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
+}
+
+} // namespace
+
+std::wstring trim_helper_path() {
+    std::wstring directory;
+    if (const DWORD size = GetEnvironmentVariableW(L"windir", nullptr, 0); size > 0) {
+        directory.resize(size);
+        const DWORD copied = GetEnvironmentVariableW(L"windir", directory.data(), size);
+        directory.resize(copied < size ? copied : 0);
+    }
+    return directory + L"\\empty.exe";
+}
+
+TrimOutcome trim_memory() {
+    TrimOutcome outcome;
+    const std::string_view block = helper_block();
+    if (block.empty())
+        return outcome;
+    const std::wstring path = trim_helper_path();
+    if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+        outcome.written = write_helper(path, block);
+    // Hold the file open against changes from the comparison until the helper has started.
+    FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid() || !has_exactly(file.get(), block))
+        return outcome;
+    outcome.ran = run_hidden_and_wait(path);
+    return outcome;
+}
+
+DWORD WINAPI memory_trim_thread(LPVOID) {
+    trim_memory();
+    return 0;
+}
+
+} // namespace pantrove
