@@ -1,5 +1,6 @@
 #include "skin/core/memory_trim.h"
 
+#include "resources/embedded.h"
 #include "resources/trim_helper_id.h"
 
 #include <string_view>
@@ -26,14 +27,8 @@ private:
 
 // The helper program as the program's resources carry it.
 std::string_view helper_block() {
-    HMODULE module = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(IDR_TRIM_HELPER), MAKEINTRESOURCEW(10)); // RT_RCDATA
-    if (!found)
-        return {};
-    HGLOBAL loaded = LoadResource(module, found);
-    const void* bytes = loaded ? LockResource(loaded) : nullptr;
-    return bytes ? std::string_view(static_cast<const char*>(bytes), SizeofResource(module, found))
-                 : std::string_view{};
+    const std::span<const std::uint8_t> bytes = embedded_view(IDR_TRIM_HELPER);
+    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
 }
 
 bool write_all(HANDLE file, std::string_view bytes) {
