@@ -268,6 +268,15 @@ TEST(ImageDrawing, AGdiBitmapShowsThePictureOverTheBackground) {
     DeleteDC(dc);
 }
 
+TEST(ImageDrawing, AnIconBecomesABitmapOfItsSize) {
+    HICON icon = LoadIconW(nullptr, IDI_APPLICATION);
+    ASSERT_NE(icon, nullptr);
+    Bitmap bitmap;
+    ASSERT_TRUE(bitmap.create_from_hicon(icon)) << "status " << last_status();
+    EXPECT_EQ(bitmap.width(), static_cast<unsigned>(GetSystemMetrics(SM_CXICON)));
+    EXPECT_EQ(bitmap.height(), static_cast<unsigned>(GetSystemMetrics(SM_CYICON)));
+}
+
 struct RotationCase {
     float degrees;
     LONG width, height;

@@ -510,6 +510,23 @@ INSTANTIATE_TEST_SUITE_P(
                               },
                               {{{1, 30}, red}, {{58, 30}, blue}, {{30, 10}, white}}}));
 
+TEST(Shapes, OutlinesAndFillsFollowTheirShapes) {
+    Canvas canvas(100, 40);
+    const Pen pen(red, 1);
+    ASSERT_TRUE(canvas.graphics.draw_rectangle(pen, 5, 5, 20, 20));
+    ASSERT_TRUE(canvas.graphics.draw_ellipse(pen, 35, 5, 20, 20));
+    ASSERT_TRUE(canvas.graphics.fill_ellipse(SolidBrush(blue), 65, 5, 20, 20));
+    const Bitmap& pixels = canvas.pixels();
+    EXPECT_EQ(pixels.pixel(5, 15), red);
+    EXPECT_EQ(pixels.pixel(25, 15), red);
+    EXPECT_EQ(pixels.pixel(15, 15), white);
+    EXPECT_EQ(pixels.pixel(45, 5), red);
+    EXPECT_EQ(pixels.pixel(45, 15), white);
+    EXPECT_EQ(pixels.pixel(36, 6), white);
+    EXPECT_EQ(pixels.pixel(75, 15), blue);
+    EXPECT_EQ(pixels.pixel(66, 6), white);
+}
+
 // The frame ring of a control: clip to the whole, then exclude the inside by exclusive-or.
 TEST(Clipping, ExclusiveOrOfTwoRectanglesLeavesARing) {
     Canvas canvas(40, 40);
