@@ -1,6 +1,7 @@
 // The record of one skinned top-level window, its title buttons and its registered containers.
 #pragma once
 
+#include "gdiplus/tooltip_window.h"
 #include "skin/controls/control_entries.h"
 #include "skin/core/control_list.h"
 #include "text/text_types.h"
@@ -103,6 +104,7 @@ struct SkinnedWindow {
     HWND hover_parent = nullptr;
     std::function<void()> help_routine;
     std::function<void()> menu_routine;
+    TooltipWindow tooltips; // the title buttons' tooltips
     int status_height = 0;
     RECT status_rect{};
     std::vector<StatusPane> status_panes;
