@@ -19,7 +19,9 @@ struct BaiduAnswer {
 
 // Reads the resolver's answer: the body up to its first zero byte, decoded from UTF-8 with its percent
 // escapes; a refusal when it contains "处理请求时遇到错误"; otherwise the quoted strings between the first
-// ":[" and the next "]}}".
+// ":[" and the next "]}}". The status follows the cut alone: a list part without quoted strings gives the
+// success text and no links. (The quoted-string search reads each character a few times at most, so the
+// regular-expression engine never gives up on it, whatever the answer.)
 BaiduAnswer read_baidu_answer(const ByteArray& body);
 
 } // namespace pantrove

@@ -171,6 +171,7 @@ INSTANTIATE_TEST_SUITE_P(
                     MatchCase{"CaseSensitiveWhenAsked", "ABC", "abc ABC", kCaseSensitive, {"ABC"}},
                     // full-width Latin, Greek and Cyrillic letters of code page 936
                     MatchCase{"FoldsTheLettersOfCodePage936", "Ａβд", "ａΒД", {}, {"ａΒД"}},
+                    MatchCase{"FoldsRomanNumeralsAndYo", "ⅠЁ", "ⅰё", {}, {"ⅰё"}},
                     MatchCase{"FullWidthCaseMattersWhenCaseSensitive", "Ａ", "ａ", kCaseSensitive, {}},
                     MatchCase{"GlobalFindsAll", "a", "aaa", {}, {"a", "a", "a"}},
                     MatchCase{"NotGlobalFindsTheFirst", "a\\d", "a1a2", kFirstOnly, {"a1"}},
