@@ -36,13 +36,17 @@ struct FetchOptions {
     TextValue raw_headers;
 };
 
-// Limit for each of connecting, sending and each receive, so that a silent server cannot hold the caller.
+// WinINet's limit for connecting, sending and each receive, so that a silent server cannot hold the caller.
+// The request runs on a thread of its own; where WinINet does not keep a limit, the call still returns the
+// empty array once one step (resolving, connecting, sending, waiting for the answer, one read) has taken
+// 5 s longer than this, and leaves that thread to finish by itself.
 inline constexpr unsigned kFetchTimeLimitMs = 15000;
 // The body is read up to this size; what was read so far is returned.
 inline constexpr std::size_t kFetchBodyCap = 32 * 1024 * 1024;
 
-// Returns the response body; the empty array when no request could be made (the out fields then keep their
-// values). A failed send or read is not reported: the body is what arrived before it.
+// Returns the response body; the empty array when no request could be made or a step outlasted the limits
+// (the options then keep their values). A failed send or read is not reported: the body is what arrived
+// before it.
 ByteArray fetch_page(std::string_view url, FetchOptions& options);
 
 // A GET with the default headers, WinINet's own cookie store and redirects followed.
