@@ -1,6 +1,7 @@
 // fetch_page against the fake web services on 127.0.0.1: what arrives at the server, and what comes back.
 #include "tests/windows/fake_services.h"
 #include "text/runtime_text.h"
+#include "text/text_encoding.h"
 #include "web/fetch_page.h"
 #include "web/request_text.h"
 
@@ -173,11 +174,22 @@ TEST_F(FetchPageTest, TheLastLocationLineIsTheLocation) {
     fetch_page(session.url("headers?Location=/a&Location=http://x/b"), options);
     EXPECT_EQ(options.location, "http://x/b");
     EXPECT_NE(options.raw_headers.find("Location: /a\r\n"), std::string::npos) << options.raw_headers;
+
+    // the same options again, for an answer without Location: nothing of the first one stays
+    options.headers.clear();
+    fetch_page(session.url("headers?Set-Cookie=k%3Dv"), options);
+    EXPECT_EQ(options.location, options.raw_headers);
+    EXPECT_EQ(options.raw_headers.find("Location:"), std::string::npos) << options.raw_headers;
+    // a Set-Cookie line without ";" gives an empty item
+    EXPECT_EQ(options.returned_cookies, "");
 }
 
 TEST_F(FetchPageTest, SetCookieLinesBecomeTheReturnedCookies) {
+    // the session's path keeps WinINet's own cookie store clean for other tests of the same process
+    const std::string path = url_encode(session.path(""));
     FetchOptions options;
-    fetch_page(session.url("headers?Set-Cookie=a%3D1%3B%20path%3D%2F&Set-Cookie=b%3D2%3B%20HttpOnly"), options);
+    fetch_page(session.url("headers?Set-Cookie=a%3D1%3B%20path%3D" + path + "&Set-Cookie=b%3D2%3B%20HttpOnly"),
+               options);
     EXPECT_EQ(options.returned_cookies, "a=1; b=2");
     EXPECT_FALSE(options.cookies.has_value());
 }
