@@ -18,6 +18,7 @@ request.connection itself) and register it with @route("/its/path").
 """
 
 import os
+import select
 import signal
 import socket
 import socketserver
@@ -37,6 +38,10 @@ TLS_HANDSHAKE = 0x16
 
 @dataclass
 class Request:
+    """One request. raw holds its bytes as they arrived; header_lines the lines without CR LF; path the
+    address without session prefix and query; query the (name, value) pairs in order, bytes kept as Latin-1
+    characters. A service registered with read_body False reads the body itself from reader, if at all."""
+
     raw: bytes
     request_line: bytes
     header_lines: list
@@ -69,6 +74,8 @@ class Request:
 
 @dataclass
 class Response:
+    """An answer; Content-Length and "Connection: close" are added when it is sent."""
+
     status: int = 200
     headers: list = field(default_factory=list)
     body: bytes = b""
@@ -182,13 +189,11 @@ def stream(request):
 
 @route("/silent", read_body=False)
 def silent(request):
-    """Reads the request head and never answers; the body, if any, is not read either."""
-    request.connection.settimeout(CONNECTION_TIME_LIMIT)
-    try:
-        while request.connection.recv(1 << 16 if request.method == "GET" else 0):
-            pass
-    except OSError:
-        pass
+    """Reads the request head and never answers; a body is not read either, so a large one fills the
+    connection. Holds the connection until the client closes it."""
+    poller = select.poll()
+    poller.register(request.connection, select.POLLRDHUP | select.POLLHUP | select.POLLERR)
+    poller.poll(CONNECTION_TIME_LIMIT * 1000)
     return None
 
 
