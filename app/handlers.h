@@ -1,9 +1,27 @@
 // The event handlers of MainWindow.
 #pragma once
 
+#include <windows.h>
+
+#include <cstddef>
+
 namespace pantrove {
 
 class MainWindow;
+
+// The created event: starts the update check and the usage counter, each on a thread of its own.
+void handle_window_created(MainWindow& window);
+
+// Reads the version page and, when it announces another version, opens its download page in the browser.
+void run_update_check();
+
+// Reads the hit counter and shows the count in the usage label.
+void run_usage_counter(HWND usage_label);
+
+// Click on "百度云解析": sends the share link and password to the link resolver and lists the links of its
+// answer, at most kMaxResultRows of them.
+void handle_baidu_resolve(MainWindow& window);
+inline constexpr std::size_t kMaxResultRows = 10000;
 
 // Click on "微  云解析": lists the two download addresses of the Weiyun share link.
 void handle_weiyun_resolve(MainWindow& window);

@@ -135,10 +135,19 @@ void MainWindow::on_command(HWND control, int notification) {
     static_assert(BN_CLICKED == STN_CLICKED);
     if (notification != BN_CLICKED)
         return;
-    if (control == form_.weiyun_resolve_button)
-        handle_weiyun_resolve(*this);
-    else if (control == form_.status_label)
+    if (control == form_.weiyun_resolve_button || control == form_.baidu_resolve_button) {
+        // Listing runs pending events, which can deliver another click: one resolution at a time.
+        if (resolving_)
+            return;
+        resolving_ = true;
+        if (control == form_.baidu_resolve_button)
+            handle_baidu_resolve(*this);
+        else
+            handle_weiyun_resolve(*this);
+        resolving_ = false;
+    } else if (control == form_.status_label) {
         handle_status_label_press(*this); // a static with SS_NOTIFY reports the button going down
+    }
 }
 
 void MainWindow::on_notify(const NMHDR& header) {

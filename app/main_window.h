@@ -37,6 +37,7 @@ private:
     MainForm form_;
     gdi::Font font_;
     bool ends_message_loop_;
+    bool resolving_ = false;
 };
 
 } // namespace pantrove

@@ -33,4 +33,16 @@ TextValue help_url() {
     return configured(L"PANTROVE_HELP_URL", PANTROVE_DEFAULT_HELP_URL);
 }
 
+TextValue resolver_host() {
+    return configured(L"PANTROVE_RESOLVER_HOST", PANTROVE_DEFAULT_RESOLVER_HOST);
+}
+
+TextValue counter_host() {
+    return configured(L"PANTROVE_COUNTER_HOST", PANTROVE_DEFAULT_COUNTER_HOST);
+}
+
+TextValue counter_id() {
+    return configured(L"PANTROVE_COUNTER_ID", PANTROVE_DEFAULT_COUNTER_ID);
+}
+
 } // namespace pantrove

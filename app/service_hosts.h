@@ -10,5 +10,8 @@ namespace pantrove {
 TextValue weiyun_host_1(); // PANTROVE_WEIYUN_HOST_1
 TextValue weiyun_host_2(); // PANTROVE_WEIYUN_HOST_2
 TextValue help_url();      // PANTROVE_HELP_URL: the help page, which is also the version page
+TextValue resolver_host(); // PANTROVE_RESOLVER_HOST: the Baidu link resolver
+TextValue counter_host();  // PANTROVE_COUNTER_HOST: the hit counter
+TextValue counter_id();    // PANTROVE_COUNTER_ID: this program's counter at the hit counter
 
 } // namespace pantrove

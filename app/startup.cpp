@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/handlers.h"
 #include "app/main_window.h"
 #include "skin/core/skin_object.h"
 #include "skin/core/skin_state.h"
@@ -54,6 +55,7 @@ int program_entry(HINSTANCE instance) {
             on_program_exit();
             return 1;
         }
+        handle_window_created(*window);
         ShowWindow(window->handle(), SW_SHOWNORMAL);
         UpdateWindow(window->handle());
         MSG message;

@@ -63,7 +63,7 @@ private:
 };
 
 struct ThreadStart {
-    void (*routine)();
+    std::function<void()> routine;
 };
 
 DWORD WINAPI run_thread_start(LPVOID parameter) {
@@ -168,8 +168,8 @@ bool open_with_shell(std::string_view address) {
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
-bool start_thread(void (*routine)()) {
-    auto start = std::make_unique<ThreadStart>(ThreadStart{routine});
+bool start_thread(std::function<void()> routine) {
+    auto start = std::make_unique<ThreadStart>(ThreadStart{std::move(routine)});
     HANDLE thread = CreateThread(nullptr, 0, run_thread_start, start.get(), 0, nullptr);
     if (!thread)
         return false;

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string_view>
 
 namespace pantrove::rt {
@@ -39,6 +40,6 @@ bool set_clipboard_text(HWND owner, std::string_view text);
 bool open_with_shell(std::string_view address);
 
 // Runs the routine on a new thread whose handle is closed at once; false when no thread could be started.
-bool start_thread(void (*routine)());
+bool start_thread(std::function<void()> routine);
 
 } // namespace pantrove::rt

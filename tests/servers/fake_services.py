@@ -13,6 +13,9 @@ byte for byte as it arrived. A path may start with a session prefix, /s/<id>/ech
 A request line with an absolute URL ("GET http://host/path HTTP/1.1", as sent to a proxy) is served as if
 it came directly and is logged as it arrived.
 
+The program's own services (/sharelinks, /version.html, /count1/count.asp) answer what a test set for its
+session with POST /__answer?session=<id>&path=<path> (the body is the answer).
+
 To add a service, write a function that takes a Request and returns a Response (or None after answering on
 request.connection itself) and register it with @route("/its/path").
 """
@@ -116,6 +119,25 @@ class RequestLog:
 LOG = RequestLog()
 
 
+class Answers:
+    """What the program's own services answer, set by the tests per session and path."""
+
+    def __init__(self):
+        self._lock = threading.Lock()
+        self._answers = {}
+
+    def set(self, session, path, body):
+        with self._lock:
+            self._answers[(session, path)] = body
+
+    def get(self, session, path):
+        with self._lock:
+            return self._answers.get((session, path))
+
+
+ANSWERS = Answers()
+
+
 class StalledListener:
     """A listener with a backlog of one, filled by its own connection and never accepted: the kernel drops
     every further connection attempt, as a host that does not answer would."""
@@ -208,6 +230,25 @@ def read_log(request):
 def stalled_port(request):
     """The port of a listener whose backlog is full and which never accepts: a connect there never ends."""
     return Response(body=str(STALLED.port).encode())
+
+
+@route("/__answer")
+def set_answer(request):
+    """POST /__answer?session=<id>&path=/sharelinks: the request body becomes what that service answers."""
+    ANSWERS.set(request.arg("session", ""), request.arg("path", ""), request.body)
+    return Response(body=b"set")
+
+
+def program_service(request):
+    """The program's own services (link resolver, version page, hit counter) answer what the test set."""
+    body = ANSWERS.get(request.session, request.path)
+    if body is None:
+        return Response(404, body=b"no answer set", reason="Not Found")
+    return Response(headers=[("Content-Type", "text/html; charset=utf-8")], body=body)
+
+
+for _path in ("/sharelinks", "/version.html", "/count1/count.asp"):
+    ROUTES[_path] = (program_service, True)
 
 
 @route("/__reset")

@@ -108,7 +108,9 @@ int unused_port() {
     return ntohs(address.sin_port);
 }
 
-std::string plain_get(std::string_view path) {
+namespace {
+
+std::string plain_request(std::string_view method, std::string_view path, std::string_view body) {
     const Winsock winsock;
     const Socket socket;
     if (!winsock.ok() || socket.get() == INVALID_SOCKET)
@@ -116,11 +118,28 @@ std::string plain_get(std::string_view path) {
     const sockaddr_in address = loopback(fake_services_port());
     if (connect(socket.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
         return {};
-    if (!send_all(socket.get(), "GET " + std::string(path) + " HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n"))
+    const std::string head = std::string(method) + " " + std::string(path) +
+                             " HTTP/1.0\r\nHost: 127.0.0.1\r\nContent-Length: " + std::to_string(body.size()) +
+                             "\r\n\r\n";
+    if (!send_all(socket.get(), head + std::string(body)))
         return {};
     const std::string response = receive_all(socket.get());
     const size_t head_end = response.find("\r\n\r\n");
     return head_end == std::string::npos ? std::string() : response.substr(head_end + 4);
+}
+
+} // namespace
+
+std::string plain_get(std::string_view path) {
+    return plain_request("GET", path, {});
+}
+
+void FakeSession::set_answer(std::string_view path, std::string_view body) const {
+    plain_request("POST", "/__answer?session=" + id_ + "&path=" + std::string(path), body);
+}
+
+std::string FakeSession::host() const {
+    return "127.0.0.1:" + std::to_string(fake_services_port()) + "/s/" + id_;
 }
 
 FakeSession::FakeSession() {

@@ -41,6 +41,12 @@ public:
     std::string url(std::string_view service) const;
     // The path part of url(service).
     std::string path(std::string_view service) const;
+    // Sets what one of the program's services (path "/sharelinks", "/version.html" or "/count1/count.asp")
+    // answers within this session.
+    void set_answer(std::string_view path, std::string_view body) const;
+    // What the program takes for a service host so that its requests land in this session:
+    // "127.0.0.1:<port>/s/<id>".
+    std::string host() const;
     // Every request of the session so far, in order of arrival.
     std::vector<LoggedRequest> log() const { return read_log(id_); }
 

@@ -5,7 +5,8 @@
 
 namespace pantrove::testing_support {
 
-MessageBoxWatcher::MessageBoxWatcher() : thread_([this] { watch(); }) {}
+MessageBoxWatcher::MessageBoxWatcher(DWORD process_id)
+    : process_id_(process_id ? process_id : GetCurrentProcessId()), thread_([this] { watch(); }) {}
 
 MessageBoxWatcher::~MessageBoxWatcher() {
     stop_ = true;
@@ -25,7 +26,7 @@ void MessageBoxWatcher::watch() {
         if (box)
             GetWindowThreadProcessId(box, &owner_process);
         // Boxes of other test programs running at the same time are theirs to answer.
-        if (box && owner_process == GetCurrentProcessId() && IsWindowVisible(box)) {
+        if (box && owner_process == process_id_ && IsWindowVisible(box)) {
             // The text of a message box is the static control with the identifier 0xFFFF.
             const TextValue text = window_text(GetDlgItem(box, 0xFFFF));
             {

@@ -1,4 +1,4 @@
-// Answers this process's message boxes during a test: a thread waits for a box with the caption "信息：",
+// Answers the message boxes of a process during a test: a thread waits for a box with the caption "信息：",
 // remembers its text and presses its OK button, so a handler that shows one returns.
 #pragma once
 
@@ -15,7 +15,8 @@ namespace pantrove::testing_support {
 
 class MessageBoxWatcher {
 public:
-    MessageBoxWatcher();
+    // Answers the boxes of the given process (this one when 0).
+    explicit MessageBoxWatcher(DWORD process_id = 0);
     ~MessageBoxWatcher();
     MessageBoxWatcher(const MessageBoxWatcher&) = delete;
     MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
@@ -26,6 +27,7 @@ public:
 private:
     void watch();
 
+    DWORD process_id_;
     std::atomic<bool> stop_{false};
     mutable std::mutex mutex_;
     std::vector<TextValue> texts_;

@@ -145,6 +145,25 @@ void ProgramDriver::select_row(int row) {
                  reinterpret_cast<LPARAM>(block.address()));
 }
 
+int ProgramDriver::selected_row() const {
+    return static_cast<int>(
+        SendMessageW(control(&MainForm::result_list), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+void ProgramDriver::click_row(int row, UINT down_message) {
+    RemoteBlock block(process_.hProcess, sizeof(RECT));
+    RECT item{LVIR_BOUNDS, 0, 0, 0};
+    block.write(0, &item, sizeof item);
+    HWND list = control(&MainForm::result_list);
+    SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(block.address()));
+    block.read(0, &item, sizeof item);
+    const LPARAM at = MAKELPARAM(200, (item.top + item.bottom) / 2);
+    const bool right = down_message == WM_RBUTTONDOWN;
+    // Posted, not sent: a press starts the list's own drag-detection loop, which waits for the release.
+    PostMessageW(list, down_message, right ? MK_RBUTTON : MK_LBUTTON, at);
+    PostMessageW(list, right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, at);
+}
+
 bool ProgramDriver::responsive() const {
     DWORD_PTR result = 0;
     return SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &result) != 0;

@@ -24,6 +24,7 @@ public:
     ProgramDriver& operator=(const ProgramDriver&) = delete;
 
     bool running() const { return window_ != nullptr; }
+    DWORD process_id() const { return process_.dwProcessId; }
     HWND window() const { return window_; }
     HWND control(HWND MainForm::*slot) const;
 
@@ -35,6 +36,10 @@ public:
     int row_count() const;
     TextValue cell(int row, int column) const;
     void select_row(int row);
+    int selected_row() const;
+    // Posts the mouse messages of a click on a row, in its second column (right or left button, or a
+    // double click).
+    void click_row(int row, UINT down_message);
     // Waits until `done` holds or `wait_ms` has passed; returns whether it held.
     template <class Condition> bool wait_for(Condition done, int wait_ms = 15000) const {
         for (int waited = 0; !done(); waited += 20) {

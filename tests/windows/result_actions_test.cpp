@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "clipboard_support.h"
 #include "message_box_watcher.h"
 #include "shell_open_log.h"
 #include "text/wide_text.h"
@@ -10,6 +11,7 @@
 namespace pantrove {
 namespace {
 
+using testing_support::clipboard_text;
 using testing_support::MessageBoxWatcher;
 using testing_support::ShellOpenLog;
 
@@ -44,20 +46,8 @@ protected:
     std::unique_ptr<MainWindow> window_;
 };
 
-TextValue clipboard_text() {
-    TextValue text;
-    if (!OpenClipboard(nullptr))
-        return text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        text = narrow(static_cast<const wchar_t*>(GlobalLock(data)));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
-
-// The clipboard is shared by every process of the wine session, so all clipboard checks run in this one test.
 TEST_F(ResultActionsTest, RightClickCopiesTheSelectedAddressOrShowsTheMessage) {
+    testing_support::ClipboardLock clipboard;
     rt::set_clipboard_text(nullptr, "before");
     {
         MessageBoxWatcher boxes;

@@ -29,7 +29,7 @@ std::wstring unix_to_windows_path(const std::string& unix_path) {
 }
 
 ShellOpenLog::ShellOpenLog(const std::string& name)
-    : marker_(name + "-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount64())) {}
+    : marker_(name + "x" + std::to_string(GetCurrentProcessId()) + "x" + std::to_string(GetTickCount64())) {}
 
 std::vector<TextValue> ShellOpenLog::opened(size_t expected, int wait_ms) const {
     wchar_t log_path[MAX_PATH] = {};

@@ -15,7 +15,8 @@ class ShellOpenLog {
 public:
     explicit ShellOpenLog(const std::string& name);
 
-    // Text to put into the addresses the test opens, so that they can be told from all others.
+    // Text to put into the addresses the test opens, so that they can be told from all others. Letters and
+    // digits only, so it fits into a host name and survives being cut at a "-".
     const std::string& marker() const { return marker_; }
 
     // The logged addresses that contain the marker. Waits up to `wait_ms` for at least `expected` of them,
