@@ -15,6 +15,9 @@ namespace pantrove {
 namespace {
 
 constexpr int kSamples = 2000;
+// A fixed start for the sample positions: one picture always gives one colour, so switching back to a
+// picture gives back its body colour exactly.
+constexpr unsigned kSampleSeed = 20130517;
 
 template <class Picture> bool load_picture(Picture& image, std::string_view file_name, const ByteArray& picture) {
     return file_name.empty() ? image.load_from_bytes(picture) : image.load_from_file(file_name);
@@ -61,7 +64,7 @@ COLORREF average_colour(std::string_view file_name, const ByteArray& picture) {
         const auto width = static_cast<int>(bitmap.width());
         const auto height = static_cast<int>(bitmap.height());
         if (width > 0 && height > 0) {
-            std::minstd_rand random(20130517);
+            std::minstd_rand random(kSampleSeed);
             std::uniform_int_distribution<int> column(0, width - 1);
             std::uniform_int_distribution<int> row(0, height - 1);
             for (int i = 0; i < kSamples; ++i) {
