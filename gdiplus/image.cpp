@@ -136,10 +136,14 @@ bool Bitmap::load_from_bytes(const ByteArray& bytes) {
 }
 
 bool Bitmap::create(int width, int height, PixelFormat format) {
+    return create(width, height, 0, format, nullptr);
+}
+
+bool Bitmap::create(int width, int height, int stride, PixelFormat format, BYTE* pixels) {
     destroy();
     return create_with([&](GpImage** out) {
         GpBitmap* bitmap = nullptr;
-        const Status status = flat::GdipCreateBitmapFromScan0(width, height, 0, format, nullptr, &bitmap);
+        const Status status = flat::GdipCreateBitmapFromScan0(width, height, stride, format, pixels, &bitmap);
         *out = bitmap;
         return status;
     });
@@ -163,6 +167,26 @@ HBITMAP Bitmap::to_hbitmap(ARGB background) const {
 ARGB Bitmap::pixel(int x, int y) const {
     ARGB colour = 0;
     return record(flat::GdipBitmapGetPixel(bitmap(), x, y, &colour)) ? colour : 0;
+}
+
+bool Bitmap::read_pixels(std::span<std::uint32_t> argb) const {
+    const UINT w = width();
+    const UINT h = height();
+    if (argb.size() != static_cast<std::size_t>(w) * h)
+        return record(Gdiplus::InvalidParameter);
+    // Locked with the caller's buffer as the target, GDI+ converts straight into it.
+    Gdiplus::BitmapData data{};
+    data.Width = w;
+    data.Height = h;
+    data.Stride = static_cast<INT>(w * sizeof(std::uint32_t));
+    data.PixelFormat = PixelFormat32bppARGB;
+    data.Scan0 = argb.data();
+    const Gdiplus::Rect area(0, 0, static_cast<INT>(w), static_cast<INT>(h));
+    if (!record(flat::GdipBitmapLockBits(bitmap(), &area,
+                                         Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf,
+                                         PixelFormat32bppARGB, &data)))
+        return false;
+    return record(flat::GdipBitmapUnlockBits(bitmap(), &data));
 }
 
 bool Bitmap::set_pixel(int x, int y, ARGB colour) {

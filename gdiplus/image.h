@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -77,12 +78,17 @@ public:
     bool load_from_bytes(const ByteArray& bytes);
     // A blank (transparent) bitmap.
     bool create(int width, int height, PixelFormat format = PixelFormat32bppARGB);
+    // A bitmap over pixels the caller keeps: rows of stride bytes, read and written in place. They must
+    // outlive the bitmap.
+    bool create(int width, int height, int stride, PixelFormat format, BYTE* pixels);
     bool create_from_hicon(HICON icon);
 
     // A new GDI bitmap of the picture over the background colour; the caller owns it. Null on failure.
     [[nodiscard]] HBITMAP to_hbitmap(ARGB background) const;
     // 0 when the pixel cannot be read.
     [[nodiscard]] ARGB pixel(int x, int y) const;
+    // Copies the whole picture as 32-bit ARGB, top row first, into argb, which holds width × height values.
+    bool read_pixels(std::span<std::uint32_t> argb) const;
     bool set_pixel(int x, int y, ARGB colour);
     bool set_resolution(float dpi_x, float dpi_y);
 
