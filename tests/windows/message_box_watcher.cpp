@@ -18,15 +18,38 @@ std::vector<TextValue> MessageBoxWatcher::texts() const {
     return texts_;
 }
 
+namespace {
+
+struct BoxSearch {
+    DWORD process_id;
+    std::wstring caption;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK find_box(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<BoxSearch*>(parameter);
+    wchar_t class_name[16] = {};
+    GetClassNameW(window, class_name, 16);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->process_id || std::wstring_view(class_name) != L"#32770" || !IsWindowVisible(window))
+        return TRUE;
+    if (window_text(window) != narrow(search->caption))
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+} // namespace
+
 void MessageBoxWatcher::watch() {
-    const std::wstring caption = widen(rt::kMessageCaption);
+    // Every top-level window is looked at: boxes of other test programs running at the same time have the
+    // same caption and are theirs to answer.
+    BoxSearch search{process_id_, widen(rt::kMessageCaption)};
     while (!stop_) {
-        HWND box = FindWindowW(L"#32770", caption.c_str());
-        DWORD owner_process = 0;
-        if (box)
-            GetWindowThreadProcessId(box, &owner_process);
-        // Boxes of other test programs running at the same time are theirs to answer.
-        if (box && owner_process == process_id_ && IsWindowVisible(box)) {
+        search.found = nullptr;
+        EnumWindows(find_box, reinterpret_cast<LPARAM>(&search));
+        if (HWND box = search.found) {
             // The text of a message box is the static control with the identifier 0xFFFF.
             const TextValue text = window_text(GetDlgItem(box, 0xFFFF));
             {

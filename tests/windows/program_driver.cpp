@@ -159,6 +159,9 @@ void ProgramDriver::click_row(int row, UINT down_message) {
     block.read(0, &item, sizeof item);
     const LPARAM at = MAKELPARAM(200, (item.top + item.bottom) / 2);
     const bool right = down_message == WM_RBUTTONDOWN;
+    // The list captures the mouse while it waits for the release, which only the foreground window may do;
+    // other test programs' windows come and go meanwhile.
+    SetForegroundWindow(window_);
     // Posted, not sent: a press starts the list's own drag-detection loop, which waits for the release.
     PostMessageW(list, down_message, right ? MK_RBUTTON : MK_LBUTTON, at);
     PostMessageW(list, right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, at);
@@ -166,7 +169,7 @@ void ProgramDriver::click_row(int row, UINT down_message) {
 
 bool ProgramDriver::responsive() const {
     DWORD_PTR result = 0;
-    return SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &result) != 0;
+    return SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result) != 0;
 }
 
 } // namespace pantrove::testing_support
