@@ -28,7 +28,7 @@ struct MainForm {
 
 enum class ControlKind { PushButton, TransparentLabel, ComboBox, EditBox, ReportListView };
 
-struct ControlSpec {
+struct FormControl {
     HWND MainForm::*slot;
     ControlKind kind;
     int x, y, width, height; // client coordinates
@@ -40,7 +40,7 @@ inline constexpr int kMainX = 50, kMainY = 50, kMainWidth = 577, kMainHeight = 3
 
 inline constexpr std::string_view kInitialStatus = "双击直接下载  右键可复制下载地址  部分链接无法下载 多试两个";
 
-inline constexpr std::array<ControlSpec, 14> kMainControls{{
+inline constexpr std::array<FormControl, 14> kMainControls{{
     {&MainForm::skin_button, ControlKind::PushButton, 480, 0, 32, 17, "换肤"},
     {&MainForm::weiyun_link_label, ControlKind::TransparentLabel, 10, 65, 88, 24, "微  云网盘："},
     {&MainForm::weiyun_resolve_button, ControlKind::PushButton, 488, 64, 80, 26, "微  云解析"},

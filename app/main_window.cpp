@@ -68,12 +68,12 @@ void add_result_columns(HWND list) {
     int index = 0;
     for (const ListColumn& column : kResultColumns) {
         std::wstring title = widen(column.title);
-        LVCOLUMNW spec{};
-        spec.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-        spec.cx = column.width;
-        spec.pszText = title.data();
-        spec.iSubItem = index;
-        SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&spec));
+        LVCOLUMNW column_info{};
+        column_info.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        column_info.cx = column.width;
+        column_info.pszText = title.data();
+        column_info.iSubItem = index;
+        SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column_info));
         ++index;
     }
 }
@@ -113,18 +113,18 @@ bool MainWindow::create_controls(HINSTANCE instance) {
     font_.reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, widen("宋体").c_str()));
     int id = 1001; // clear of IDOK and IDCANCEL, which IsDialogMessage sends for Enter and Esc
-    for (const ControlSpec& spec : kMainControls) {
-        const ControlClass cls = control_class(spec.kind);
-        const int height = spec.kind == ControlKind::ComboBox ? spec.height + kDropDownListHeight : spec.height;
+    for (const FormControl& entry : kMainControls) {
+        const ControlClass cls = control_class(entry.kind);
+        const int height = entry.kind == ControlKind::ComboBox ? entry.height + kDropDownListHeight : entry.height;
         HWND control =
-            CreateWindowExW(cls.ex_style, cls.name, widen(spec.text).c_str(), cls.style, spec.x, spec.y, spec.width,
+            CreateWindowExW(cls.ex_style, cls.name, widen(entry.text).c_str(), cls.style, entry.x, entry.y, entry.width,
                             height, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)), instance, nullptr);
         if (!control)
             return false;
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
         // Each control goes below the ones before it, so the first of the form is the topmost.
         SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        form_.*spec.slot = control;
+        form_.*entry.slot = control;
     }
     fill_suffix_combo(form_.suffix_combo);
     add_result_columns(form_.result_list);
