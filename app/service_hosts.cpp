@@ -2,21 +2,12 @@
 
 #include "text/wide_text.h"
 
-#include <windows.h>
-
-#include <string>
-
 namespace pantrove {
 namespace {
 
 TextValue configured(const wchar_t* variable, const char* build_default) {
-    const DWORD size = GetEnvironmentVariableW(variable, nullptr, 0);
-    if (size == 0)
-        return build_default;
-    std::wstring value(size, L'\0');
-    const DWORD copied = GetEnvironmentVariableW(variable, value.data(), size);
-    value.resize(copied < size ? copied : 0);
-    return narrow(value);
+    const std::optional<std::wstring> value = environment_value(variable);
+    return value ? narrow(*value) : TextValue(build_default);
 }
 
 } // namespace

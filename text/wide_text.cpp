@@ -28,4 +28,14 @@ void set_window_text(HWND window, std::string_view text) {
     SetWindowTextW(window, widen(text).c_str());
 }
 
+std::optional<std::wstring> environment_value(const wchar_t* name) {
+    const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
+    if (size == 0)
+        return std::nullopt;
+    std::wstring value(size, L'\0');
+    const DWORD copied = GetEnvironmentVariableW(name, value.data(), size);
+    value.resize(copied < size ? copied : 0);
+    return value;
+}
+
 } // namespace pantrove

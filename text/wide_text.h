@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,5 +18,8 @@ TextValue narrow(std::wstring_view text);
 // The text of a window (caption, edit or label text) in code page 936.
 TextValue window_text(HWND window);
 void set_window_text(HWND window, std::string_view text);
+
+// The value of an environment variable of this process; none when it is not set.
+std::optional<std::wstring> environment_value(const wchar_t* name);
 
 } // namespace pantrove

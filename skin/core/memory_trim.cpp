@@ -2,6 +2,7 @@
 
 #include "resources/embedded.h"
 #include "resources/trim_helper_id.h"
+#include "text/wide_text.h"
 
 #include <string_view>
 #include <vector>
@@ -85,13 +86,7 @@ bool run_hidden_and_wait(const std::wstring& path) {
 } // namespace
 
 std::wstring trim_helper_path() {
-    std::wstring directory;
-    if (const DWORD size = GetEnvironmentVariableW(L"windir", nullptr, 0); size > 0) {
-        directory.resize(size);
-        const DWORD copied = GetEnvironmentVariableW(L"windir", directory.data(), size);
-        directory.resize(copied < size ? copied : 0);
-    }
-    return directory + L"\\empty.exe";
+    return environment_value(L"windir").value_or(L"") + L"\\empty.exe";
 }
 
 TrimOutcome trim_memory() {
