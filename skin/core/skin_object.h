@@ -22,6 +22,19 @@ class Graphics;
 inline constexpr COLORREF kThemeFromBack = 0xFFFFFFFF;
 inline constexpr COLORREF kDefaultThemeColour = 0xDDCA22;
 
+// How skin_window skins a window. Omitted options take the defaults noted.
+struct SkinWindowOptions {
+    std::optional<int> caption_height; // at least 25 (an omitted height counts as 0, so 25)
+    std::optional<bool> framed;        // border, caption and title buttons; true
+    std::optional<bool> resizable;     // true
+    std::optional<bool> help_button;   // false
+    std::optional<bool> menu_button;   // false
+    std::optional<bool> show_caption;  // true
+    std::optional<bool> caption_gloss; // false
+    ByteArray picture;                 // the window's own background picture; empty for none
+    std::optional<int> picture_mode;   // the shared picture mode
+};
+
 class SkinObject {
 public:
     // Reads the body colour of skinned windows (the system's button face colour) into back_colour.
@@ -31,6 +44,58 @@ public:
     // One object serves every skinned window: it is never copied.
     SkinObject(const SkinObject&) = delete;
     SkinObject& operator=(const SkinObject&) = delete;
+
+    // Skins a top-level window: builds its record and title buttons and installs frame_window_proc. A window
+    // that is skinned already is left as it is.
+    void skin_window(HWND window, const SkinWindowOptions& options = {});
+
+    // The window procedure of every skinned top-level window.
+    static LRESULT CALLBACK frame_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    // Runs the command of title button `button` (close, maximise/restore, minimise, menu, help or custom).
+    void run_title_button(int number, int button);
+    // Frees the records of the window, which is being destroyed, and renumbers the remaining ones.
+    void release_window(HWND window);
+    // 1 when the client point packed in lparam lies over the title-button strip.
+    [[nodiscard]] int hit_title_strip(int number, LPARAM lparam) const;
+
+    // Frame rendering. A window's client area is composed in its background_dc and copied to the screen.
+
+    // Renders window `number` completely into its background_dc and, with `present`, copies it to the window.
+    // paint_dc is not drawn into.
+    void paint_window(int number, HDC paint_dc, bool present);
+    // Copies the composed image to paint_dc, around the opaque visible children.
+    void present_window(int number, HDC paint_dc);
+    void paint_border(int number, gdiplus::Graphics& graphics);
+    // Copy a rectangle (client coordinates, right and bottom exclusive) of the saved caption or status-bar
+    // background back into background_dc.
+    void restore_caption_rect(int number, const RECT& rect);
+    void restore_status_rect(int number, const RECT& rect);
+
+    // Caption. Changes the caption style of a skinned window (omitted values stay) and redraws the caption;
+    // 0 when the window is not skinned.
+    int set_caption_style(HWND window, std::optional<std::string_view> font_name = std::nullopt,
+                          std::optional<int> font_size = std::nullopt,
+                          std::optional<COLORREF> text_colour = std::nullopt,
+                          std::optional<COLORREF> halo_colour = std::nullopt, std::optional<bool> bold = std::nullopt);
+    // Draws icon and caption text (the window's own text unless given) into background_dc; unless no_present,
+    // opens graphics on background_dc itself, restores the caption box first and copies it to the screen.
+    void paint_caption(int number, gdiplus::Graphics& graphics, bool no_present,
+                       std::optional<std::string_view> text = std::nullopt);
+
+    // Title-button drawing. Unless no_present (always, for the pressed look), the button opens graphics on
+    // background_dc itself and copies its rectangle to the screen.
+    void draw_title_button(int number, int button, gdiplus::Graphics& graphics, bool no_present,
+                           std::optional<int> pressed = std::nullopt, std::optional<int> opacity = std::nullopt);
+    // The hover face at the opacity (0: invisible, only the background under the button is restored).
+    void draw_button_face(gdiplus::Graphics& graphics, int number, int button,
+                          std::optional<int> opacity = std::nullopt);
+    void paint_button_separators(int number, int button, gdiplus::Graphics& graphics);
+    // Replaces the pictures of the minimise, maximise/restore and close buttons (omitted ones stay) and
+    // redraws the strip; 0 when the window is not skinned or has no buttons.
+    int set_system_button_pictures(HWND window, const std::optional<ByteArray>& minimise = std::nullopt,
+                                   const std::optional<ByteArray>& maximise = std::nullopt,
+                                   const std::optional<ByteArray>& restore = std::nullopt,
+                                   const std::optional<ByteArray>& close = std::nullopt);
 
     // Title-bar buttons. Buttons are numbered from 1, left to right; tooltip tool ids equal the numbers.
     // Operations that take a window handle do nothing (or return 0) for a window that is not skinned.
