@@ -59,6 +59,10 @@ bool Graphics::transform_points(CoordinateSpace to, CoordinateSpace from, std::s
     return record(flat::GdipTransformPoints(get_native(), to, from, points.data(), static_cast<INT>(points.size())));
 }
 
+bool Graphics::flush() {
+    return record(flat::GdipFlush(get_native(), Gdiplus::FlushIntentionSync));
+}
+
 bool Graphics::clear(ARGB colour) {
     return record(flat::GdipGraphicsClear(get_native(), colour));
 }

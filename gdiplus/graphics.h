@@ -54,6 +54,9 @@ public:
     // Converts the points in place from one coordinate space to another.
     bool transform_points(CoordinateSpace to, CoordinateSpace from, std::span<PointF> points) const;
 
+    // Completes every drawing operation before GDI touches the same device context.
+    bool flush();
+
     bool clear(ARGB colour);
     bool draw_line(const Pen& pen, float x1, float y1, float x2, float y2);
     bool draw_rectangle(const Pen& pen, float x, float y, float width, float height);

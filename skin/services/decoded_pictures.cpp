@@ -16,8 +16,13 @@ bool in_use(const ByteArray& source) {
     if (source == skin_picture)
         return true;
     for (int number = 1; number <= window_count(); ++number) {
-        if (window_record(number)->window_picture == source)
+        const SkinnedWindow& record = *window_record(number);
+        if (record.window_picture == source)
             return true;
+        for (const TitleButton& button : record.title_buttons) {
+            if (button.image == source || button.alt_image == source)
+                return true;
+        }
     }
     return false;
 }
