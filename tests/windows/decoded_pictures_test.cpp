@@ -55,5 +55,23 @@ TEST_F(DecodedPicturesTest, APictureNotInUseIsNotKept) {
     EXPECT_EQ(decoded_picture({'n', 'o'}), nullptr);
 }
 
+TEST_F(DecodedPicturesTest, TitleButtonPicturesAreKeptWhileAButtonHoldsThem) {
+    skin_picture.clear();
+    SkinnedWindow& record = *window_record(add_record(top_window(50, 50)));
+    TitleButton button;
+    button.image = quadrant_picture(26, 18);
+    button.alt_image = quadrant_picture(26, 16);
+    record.title_buttons.push_back(button);
+    std::weak_ptr<DecodedPicture> image = decoded_picture(button.image);
+    std::weak_ptr<DecodedPicture> alt_image = decoded_picture(button.alt_image);
+    EXPECT_EQ(decoded_picture(button.image), image.lock());
+    EXPECT_EQ(decoded_picture(button.alt_image), alt_image.lock());
+
+    record.title_buttons.clear();
+    EXPECT_EQ(decoded_picture({}), nullptr);
+    EXPECT_TRUE(image.expired());
+    EXPECT_TRUE(alt_image.expired());
+}
+
 } // namespace
 } // namespace pantrove

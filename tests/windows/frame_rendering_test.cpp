@@ -291,5 +291,27 @@ TEST_F(FrameRenderingTest, ABackgroundPictureLiesUnderBorderCaptionAndButtons) {
     EXPECT_GT(count_pixels(dc, 29, 8, 120, 20, is_white), 20);
 }
 
+TEST_F(FrameRenderingTest, AWindowWithoutClientAreaKeepsItsLastImage) {
+    const int number = framed_window(0, 0, {kClose});
+    HWND window = record(number).window;
+    record(number).needs_render = true;
+    skin->paint_window(number, nullptr, true);
+    EXPECT_EQ(composed(number), nullptr);
+    EXPECT_TRUE(record(number).needs_render) << "the next paint tries again";
+    testing_support::WindowPixels screen(window);
+    skin->present_window(number, screen.dc());
+    gdiplus::Graphics graphics;
+    skin->paint_caption(number, graphics, false);
+    skin->draw_title_button(number, 1, graphics, false, std::nullopt, 240);
+
+    SetWindowPos(window, nullptr, 0, 0, 120, 80, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    skin->paint_window(number, nullptr, false);
+    const long held = gdi::live_objects();
+    SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    skin->paint_window(number, nullptr, false);
+    EXPECT_EQ(gdi::live_objects(), held);
+    EXPECT_EQ(at(composed(number), 60, 40), kBody);
+}
+
 } // namespace
 } // namespace pantrove
