@@ -104,12 +104,12 @@ void SkinObject::draw_title_button(int number, int button, gdiplus::Graphics& gr
     if (pressed.value_or(0) != 0) {
         graphics.create_from_hdc(record->background_dc);
         restore_caption_rect(number, RECT{box.x, box.y, box.x + box.width, box.y + box.height});
+        const bool close = b.kind == kCloseKind;
         gdiplus::GraphicsPath shape(Gdiplus::FillModeAlternate);
-        if (b.kind == kCloseKind)
+        if (close)
             add_close_outline(shape, x, y, w, h, kCloseCorner);
         else
             shape.add_rectangle(x, y, w, h);
-        const bool close = b.kind == kCloseKind;
         graphics.fill_path(vertical_gradient(x, y, y + h, close ? to_argb(kRed, 255) : to_argb(kBlack, 80),
                                              close ? to_argb(kWhite, 30) : to_argb(kWhite, 5)),
                            shape);
