@@ -2,6 +2,9 @@
 // procedure its registration replaced.
 #pragma once
 
+#include "gdiplus/tooltip_window.h"
+#include "text/text_types.h"
+
 #include <windows.h>
 
 namespace pantrove {
@@ -11,7 +14,36 @@ struct ControlEntryBase {
     WNDPROC previous_proc = nullptr;
 };
 
-struct ButtonEntry : ControlEntryBase {};
+// What a button of button_list is and who paints it: push, picture and state buttons are owner-drawn and
+// painted on their parent's WM_DRAWITEM; radio buttons and check boxes are painted by button_proc.
+enum class ButtonKind : int {
+    push = 0,
+    picture = 1,
+    state = 3,
+    radio = 4,
+    check_box = 5,
+};
+
+struct ButtonEntry : ControlEntryBase {
+    ButtonKind kind = ButtonKind::push;
+    // Picture and state buttons: the normal picture (the only one of a picture button) and the pictures of
+    // the hover, pressed and disabled states. Empty pictures are drawn with a fallback face.
+    ByteArray normal_picture;
+    ByteArray hover_picture;
+    ByteArray pressed_picture;
+    ByteArray disabled_picture;
+    // Picture buttons: the picture sits left of the caption, else above it.
+    bool picture_beside_caption = false;
+    TextValue caption; // follows WM_SETTEXT
+    bool focused = false;
+    bool checked_at_setup = false; // radio buttons and check boxes; not used for drawing
+    HWND parent = nullptr;         // radio buttons and check boxes: the window they were found in
+    TooltipWindow tooltip;         // picture and state buttons
+    TextValue font_face;
+    int font_size = 0;  // pixels
+    int font_style = 0; // GDI+ FontStyle bits
+};
+
 struct EditEntry : ControlEntryBase {};
 struct ComboEntry : ControlEntryBase {};
 struct ListControlEntry : ControlEntryBase {};
