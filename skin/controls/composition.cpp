@@ -28,21 +28,6 @@ void clear_alpha(HDC dc) {
 
 } // namespace
 
-WindowDc::WindowDc(HWND window, Area area)
-    : window_(window), dc_(!window                ? nullptr
-                           : area == Area::client ? GetDC(window)
-                                                  : GetWindowDC(window)) {
-    if (dc_)
-        gdi::count_held(1);
-}
-
-WindowDc::~WindowDc() {
-    if (dc_) {
-        ReleaseDC(window_, dc_);
-        gdi::count_released(1);
-    }
-}
-
 BackgroundImage::BackgroundImage(HWND control, const RECT& rect)
     : dc_(make_background_dc(control, rect)), width_(rect.right - rect.left), height_(rect.bottom - rect.top) {}
 

@@ -5,6 +5,7 @@
 
 #include "gdiplus/brushes.h"
 #include "gdiplus/graphics.h"
+#include "skin/core/window_dc.h"
 
 #include <windows.h>
 
@@ -14,25 +15,6 @@ namespace pantrove {
 // copied with copy_keyed_to.
 inline constexpr COLORREF kColourKey = 0xFF00FF;
 inline constexpr gdiplus::ARGB kColourKeyArgb = 0xFFFF00FF;
-
-// A DC of a window from GetDC (the client area) or GetWindowDC (the whole window), released on destruction.
-// Counted among gdi::live_objects while held.
-class WindowDc {
-public:
-    enum class Area { client, whole_window };
-
-    explicit WindowDc(HWND window, Area area = Area::client);
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    ~WindowDc();
-
-    [[nodiscard]] HDC get() const { return dc_; }
-    explicit operator bool() const { return dc_ != nullptr; }
-
-private:
-    HWND window_;
-    HDC dc_;
-};
 
 // The part of the owning skinned window's composed image behind a rectangle of a control (in the control's
 // window coordinates), from make_background_dc, given back with free_background_dc on destruction. Empty when

@@ -6,6 +6,7 @@
 #include "skin/core/drawing.h"
 #include "skin/core/skin_object.h"
 #include "skin/core/skin_state.h"
+#include "skin/core/window_dc.h"
 #include "skin/core/window_props.h"
 #include "skin/services/frame_rendering.h"
 #include "text/wide_text.h"
@@ -101,7 +102,8 @@ void SkinObject::paint_caption(int number, gdiplus::Graphics& graphics, bool no_
         return;
     graphics.flush();
     {
-        const WindowDc screen(record->window, true);
+        const WindowDc screen(record->window);
+        exclude_opaque_children(screen.get(), record->window);
         BitBlt(screen.get(), ix, m + 3, text_width, kTextBoxHeight, record->background_dc, ix, m + 3, SRCCOPY);
     }
     graphics.destroy();

@@ -8,6 +8,7 @@
 #include "skin/core/gdi_objects.h"
 #include "skin/core/skin_object.h"
 #include "skin/core/skin_state.h"
+#include "skin/core/window_dc.h"
 #include "skin/core/window_props.h"
 
 namespace pantrove {
@@ -140,27 +141,6 @@ void invalidate_skinned_controls(SkinnedWindow& record) {
 
 } // namespace
 
-void exclude_opaque_children(HDC dc, HWND window) {
-    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (!IsWindowVisible(child) || (GetWindowLongPtrW(child, GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0)
-            continue;
-        RECT r{};
-        GetWindowRect(child, &r);
-        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
-        ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
-    }
-}
-
-WindowDc::WindowDc(HWND window, bool around_opaque_children) : window_(window), dc_(GetDC(window)) {
-    if (dc_ && around_opaque_children)
-        exclude_opaque_children(dc_, window);
-}
-
-WindowDc::~WindowDc() {
-    if (dc_)
-        ReleaseDC(window_, dc_);
-}
-
 void free_frame_images(SkinnedWindow& record) {
     if (record.background_dc) {
         const auto first = props::get_handle<HBITMAP>(record.window, props::kComposedOldBitmap);
@@ -219,7 +199,8 @@ void SkinObject::paint_window(int number, HDC /*paint_dc: the caller's, not draw
     if (!present)
         return;
     {
-        const WindowDc screen(record->window, true);
+        const WindowDc screen(record->window);
+        exclude_opaque_children(screen.get(), record->window);
         BitBlt(screen.get(), 0, 0, width, height, record->background_dc, 0, 0, SRCCOPY);
     }
     if (!first_size_pending)

@@ -13,24 +13,4 @@ namespace pantrove {
 // backgrounds. The record's handles are zero afterwards, so a second call does nothing.
 void free_frame_images(SkinnedWindow& record);
 
-// Leaves out of the DC's clip every visible direct child of the window that is not WS_EX_TRANSPARENT, so that a
-// copy of the composed image paints around opaque controls and over transparent ones.
-void exclude_opaque_children(HDC dc, HWND window);
-
-// A DC of a window's client area (GetDC), released when it goes out of scope; optionally clipped around the
-// opaque children.
-class WindowDc {
-public:
-    explicit WindowDc(HWND window, bool around_opaque_children = false);
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    ~WindowDc();
-
-    [[nodiscard]] HDC get() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
-};
-
 } // namespace pantrove

@@ -5,6 +5,7 @@
 #include "skin/core/drawing.h"
 #include "skin/core/skin_object.h"
 #include "skin/core/skin_state.h"
+#include "skin/core/window_dc.h"
 #include "skin/core/window_props.h"
 #include "skin/services/decoded_pictures.h"
 #include "skin/services/frame_rendering.h"
