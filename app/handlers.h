@@ -9,8 +9,12 @@ namespace pantrove {
 
 class MainWindow;
 
-// The created event: starts the update check and the usage counter, each on a thread of its own.
+// The created event: skins the window over the small background picture, then starts the update check and the
+// usage counter, each on a thread of its own.
 void handle_window_created(MainWindow& window);
+
+// Click on "换肤": switches between the two background pictures; the button's caption tells which one shows.
+void handle_skin_toggle(MainWindow& window);
 
 // Reads the version page and, when it announces another version, opens its download page in the browser.
 void run_update_check();

@@ -145,6 +145,8 @@ void MainWindow::on_command(HWND control, int notification) {
         else
             handle_weiyun_resolve(*this);
         resolving_ = false;
+    } else if (control == form_.skin_button) {
+        handle_skin_toggle(*this);
     } else if (control == form_.status_label) {
         handle_status_label_press(*this); // a static with SS_NOTIFY reports the button going down
     }
@@ -179,11 +181,6 @@ LRESULT CALLBACK MainWindow::window_proc(HWND window, UINT message, WPARAM wpara
         // Labels draw no background of their own: the window shows through.
         SetBkMode(reinterpret_cast<HDC>(wparam), TRANSPARENT);
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    case WM_NCHITTEST: {
-        // Until the skin draws a caption, the bare window body moves the window.
-        const LRESULT hit = DefWindowProcW(window, message, wparam, lparam);
-        return hit == HTCLIENT ? HTCAPTION : hit;
-    }
     case WM_DESTROY:
         if (self->ends_message_loop_)
             PostQuitMessage(0);

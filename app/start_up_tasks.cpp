@@ -1,8 +1,10 @@
 #include "app/handlers.h"
 #include "app/main_window.h"
 #include "app/service_hosts.h"
+#include "app/skin_toggle.h"
 #include "app/start_up_pages.h"
 #include "app/web_address.h"
+#include "resources/embedded.h"
 #include "text/wide_text.h"
 #include "text/window_services.h"
 #include "web/fetch_page.h"
@@ -22,6 +24,7 @@ void run_usage_counter(HWND usage_label) {
 }
 
 void handle_window_created(MainWindow& window) {
+    skin_main_window(embedded_bytes(Picture::BackgroundSmall), 0, 0, window.handle(), 0, 0, false, true, true);
     rt::start_thread(run_update_check);
     rt::start_thread([label = window.form().usage_label] { run_usage_counter(label); });
 }

@@ -4,11 +4,17 @@
 #include "resources/trim_helper_id.h"
 #include "text/wide_text.h"
 
+#include <atomic>
 #include <string_view>
 #include <vector>
 
 namespace pantrove {
 namespace {
+
+std::atomic<long> trims_started{0};
+std::atomic<long> trims_finished{0};
+std::atomic<long> trims_written{0};
+std::atomic<long> trims_ran{0};
 
 class FileHandle {
 public:
@@ -107,8 +113,21 @@ TrimOutcome trim_memory() {
 }
 
 DWORD WINAPI memory_trim_thread(LPVOID) {
-    trim_memory();
+    ++trims_started;
+    const TrimOutcome outcome = trim_memory();
+    trims_written += outcome.written ? 1 : 0;
+    trims_ran += outcome.ran ? 1 : 0;
+    ++trims_finished; // last: a reader that sees the run finished also sees what it did
     return 0;
+}
+
+TrimTally trim_tally() {
+    TrimTally tally;
+    tally.finished = trims_finished.load();
+    tally.started = trims_started.load();
+    tally.written = trims_written.load();
+    tally.ran = trims_ran.load();
+    return tally;
 }
 
 } // namespace pantrove

@@ -23,4 +23,14 @@ TrimOutcome trim_memory();
 // Thread routine for SHCreateThread: runs trim_memory.
 DWORD WINAPI memory_trim_thread(LPVOID);
 
+// What the runs of memory_trim_thread have done so far in this process: how many began and ended, and in how
+// many the helper was written or ran. Nothing else observes a trim that was started without waiting for it.
+struct TrimTally {
+    long started = 0;
+    long finished = 0;
+    long written = 0;
+    long ran = 0;
+};
+TrimTally trim_tally();
+
 } // namespace pantrove
