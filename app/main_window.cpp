@@ -87,7 +87,9 @@ std::unique_ptr<MainWindow> MainWindow::create(HINSTANCE instance, bool ends_mes
         return nullptr;
     std::unique_ptr<MainWindow> main(new MainWindow(ends_message_loop));
     // No system caption or border: the skin draws the frame. The boxes stay so the skin offers them.
-    constexpr DWORD style = WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+    // No minimise or maximise box: the skin's title strip then holds the menu and close buttons only and
+    // starts right of the skin button.
+    constexpr DWORD style = WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU;
     main->window_ = CreateWindowExW(0, kWindowClass, widen(kMainCaption).c_str(), style, kMainX, kMainY, kMainWidth,
                                     kMainHeight, nullptr, nullptr, instance, main.get());
     if (!main->window_ || !main->create_controls(instance))

@@ -47,8 +47,7 @@ TEST_F(MainWindowTest, WindowHasItsCaptionPlaceAndSizeAndNoSystemFrame) {
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
     EXPECT_EQ(style & WS_CAPTION, 0);
     EXPECT_EQ(style & WS_THICKFRAME, 0);
-    EXPECT_NE(style & WS_MINIMIZEBOX, 0);
-    EXPECT_NE(style & WS_MAXIMIZEBOX, 0);
+    EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
     RECT client{};
     GetClientRect(window, &client);
     EXPECT_EQ(client.right, 577);

@@ -91,7 +91,12 @@ TEST_F(SkinToggle, StartsWithTheSmallPictureAndTheSkinOptionsOfTheMainWindow) {
     EXPECT_TRUE(r.has_menu_button);
     EXPECT_TRUE(r.show_caption);
     EXPECT_TRUE(r.resizable);
-    EXPECT_EQ(r.title_button_count(), 4); // main menu, minimise, maximise, close
+    EXPECT_EQ(r.title_button_count(), 2); // main menu, close
+    // The strip's first button starts right of the skin button.
+    RECT skin_button{};
+    GetWindowRect(main_->form().skin_button, &skin_button);
+    MapWindowPoints(nullptr, main_->handle(), reinterpret_cast<POINT*>(&skin_button), 2);
+    EXPECT_GE(r.title_buttons.front().hit_rect.x, skin_button.right);
     EXPECT_EQ(skin_picture, embedded_bytes(Picture::BackgroundSmall));
     EXPECT_EQ(picture_mode, 3);
     EXPECT_EQ(back_colour, 0u);
