@@ -11,65 +11,23 @@
 #include "skin/core/window_props.h"
 #include "skin/services/frame_rendering.h"
 #include "text/wide_text.h"
+#include "tests/benchmarks/benchmark_support.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <functional>
 
 namespace {
 
 using namespace pantrove;
+using namespace pantrove::benchmarks;
 
 constexpr int kWidth = 577;
 constexpr int kHeight = 344;
-
-volatile unsigned long sink = 0;
-
-// The mean and the fastest of the runs: the machines are shared, and the fastest run is the one least disturbed
-// by others.
-struct Timing {
-    double mean;
-    double fastest;
-};
-
-Timing measure(int repeats, const std::function<void()>& run) {
-    double total = 0;
-    double fastest = 0;
-    for (int i = 0; i < repeats; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        run();
-        const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
-        total += elapsed.count();
-        fastest = i == 0 ? elapsed.count() : std::min(fastest, elapsed.count());
-    }
-    return {total / repeats, fastest};
-}
 
 void print(const char* what, const Timing& timing, const Timing& floor) {
     std::printf("  %-52s %9.3f ms  (fastest %7.3f)  %6.2f x floor\n", what, timing.mean, timing.fastest,
                 timing.mean / floor.mean);
 }
-
-// A 32-bit memory DC the size of the window, to stretch the picture into.
-struct Frame {
-    Frame() {
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof info.bmiHeader, kWidth, -kHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        dc = CreateCompatibleDC(nullptr);
-        replaced = SelectObject(dc, bitmap);
-    }
-    ~Frame() {
-        SelectObject(dc, replaced);
-        DeleteDC(dc);
-        DeleteObject(bitmap);
-    }
-    HBITMAP bitmap;
-    HDC dc;
-    HGDIOBJ replaced;
-};
 
 // A visible window skinned by hand as skin_window skins MainWindow: caption 25 high, the help, menu,
 // minimise, maximise and close buttons.
@@ -108,7 +66,7 @@ int skinned_window() {
 void benchmark_picture(const char* name, Picture source, int number) {
     const ByteArray picture = embedded_bytes(source);
     std::printf("%s, mode 3 (stretched over %dx%d):\n", name, kWidth, kHeight);
-    Frame frame;
+    Image frame(kWidth, kHeight);
     const Timing floor = measure(10, [&] {
         gdiplus::Bitmap bitmap;
         bitmap.load_from_bytes(picture);
