@@ -44,8 +44,18 @@ struct ButtonEntry : ControlEntryBase {
     int font_style = 0; // GDI+ FontStyle bits
 };
 
-struct EditEntry : ControlEntryBase {};
-struct ComboEntry : ControlEntryBase {};
+struct EditEntry : ControlEntryBase {
+    bool focused = false;
+    // Read by the frame painter when no hot state is given; the edit procedure draws the hot look on its own,
+    // so it stays false.
+    bool hot = false;
+    bool button_down = false; // between WM_LBUTTONDOWN and WM_LBUTTONUP
+};
+
+struct ComboEntry : ControlEntryBase {
+    bool focused = false;
+};
+
 struct ListControlEntry : ControlEntryBase {};
 struct HeaderEntry : ControlEntryBase {};
 struct TrackbarEntry : ControlEntryBase {};

@@ -1,0 +1,139 @@
+#include "skin/controls/edits.h"
+
+#include "gdiplus/pen.h"
+#include "skin/controls/composition.h"
+#include "skin/controls/control_registry.h"
+#include "skin/core/drawing.h"
+
+namespace pantrove {
+
+namespace {
+
+DWORD style_of(HWND window) {
+    return static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+}
+
+// A scroll bar of the window in screen coordinates; empty when it cannot be read.
+RECT scroll_bar_rect(HWND window, LONG bar) {
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetScrollBarInfo(window, bar, &info))
+        return RECT{};
+    return info.rcScrollBar;
+}
+
+LONG floor_half(LONG value) {
+    return value >= 0 ? value / 2 : (value - 1) / 2;
+}
+
+// The client area with its scroll bars, in window coordinates, the border taken as equally wide on both sides.
+RECT inner_area(HWND edit, const RECT& whole) {
+    const RECT client = client_rect_of(edit);
+    const DWORD style = style_of(edit);
+    LONG width = client.right, height = client.bottom;
+    if (style & WS_VSCROLL) {
+        const RECT bar = scroll_bar_rect(edit, OBJID_VSCROLL);
+        width += bar.right - bar.left;
+    }
+    if (style & WS_HSCROLL) {
+        const RECT bar = scroll_bar_rect(edit, OBJID_HSCROLL);
+        height += bar.bottom - bar.top;
+    }
+    const LONG left = floor_half(whole.right - width), top = floor_half(whole.bottom - height);
+    return RECT{left, top, left + width, top + height};
+}
+
+} // namespace
+
+bool has_scroll_bars(HWND control) {
+    return (style_of(control) & (WS_VSCROLL | WS_HSCROLL)) != 0;
+}
+
+void paint_edit_frame(HWND edit, std::optional<bool> focused, std::optional<bool> hot) {
+    const RegisteredControl found = find_registered(edit, &SkinnedWindow::edit_list);
+    if (!found)
+        return;
+    const RECT whole = window_rect_at_origin(edit);
+    const RECT inner = inner_area(edit, whole);
+    const BackgroundImage image(edit, whole);
+    {
+        gdiplus::Graphics graphics;
+        if (!open_graphics(graphics, image))
+            return;
+        const auto width = static_cast<float>(whole.right), height = static_cast<float>(whole.bottom);
+        graphics.set_clip_rect(0, 0, width, height);
+        graphics.set_clip_rect(static_cast<float>(inner.left), static_cast<float>(inner.top),
+                               static_cast<float>(inner.right - inner.left),
+                               static_cast<float>(inner.bottom - inner.top), Gdiplus::CombineModeXor);
+        paint_backdrop(graphics, 0, 0, width, height);
+        draw_edit_border(edit, focused.value_or(found.entry->focused), hot.value_or(found.entry->hot), graphics);
+    }
+    copy_to_frame(edit, image, inner, false);
+}
+
+void draw_edit_border(HWND edit, std::optional<bool> focused, std::optional<bool> hot, gdiplus::Graphics& graphics) {
+    const int window_number = find_window_record(edit);
+    SkinnedWindow* window = window_record(window_number);
+    if (!window)
+        return;
+    const EditEntry* entry = window->edit_list.find(find_edit_entry(window_number, edit));
+    const bool is_hot = hot.value_or(entry && entry->hot);
+    const bool is_focused = focused.value_or(entry && entry->focused);
+    const RECT whole = window_rect_at_origin(edit);
+    const auto width = static_cast<float>(whole.right), height = static_cast<float>(whole.bottom);
+    if (is_hot)
+        graphics.draw_rectangle(gdiplus::Pen(to_argb(theme_colour, 180), 2), 1, 1, width - 2, height - 2);
+    else if (is_focused)
+        graphics.draw_rectangle(gdiplus::Pen(to_argb(theme_colour, 180), 1), 0, 0, width - 1, height - 1);
+    else
+        graphics.draw_rectangle(gdiplus::Pen(to_argb(0x000000, 80), 1), 0, 0, width - 1, height - 1);
+}
+
+void paint_edit_backdrop(HWND control, HDC dc, bool into_given_dc) {
+    const RECT r = client_rect_in_window(control);
+    const BackgroundImage image(control, r);
+    {
+        gdiplus::Graphics graphics;
+        if (!open_graphics(graphics, image))
+            return;
+        const gdiplus::SolidBrush veil(to_argb(0xFFFFFF, control_alpha));
+        graphics.fill_rectangle(veil, 0, 0, static_cast<float>(image.width()), static_cast<float>(image.height()));
+    }
+    if (into_given_dc) {
+        image.copy_to(dc);
+        return;
+    }
+    const WindowDc window_dc(control, WindowDc::Area::whole_window);
+    image.copy_to(window_dc.get(), r.left, r.top);
+}
+
+gdi::Region scroll_bar_region(HWND control) {
+    const DWORD style = style_of(control);
+    gdi::Region horizontal, vertical;
+    if (style & WS_HSCROLL) {
+        const RECT bar = scroll_bar_rect(control, OBJID_HSCROLL);
+        horizontal.reset(CreateRectRgnIndirect(&bar));
+    }
+    if (style & WS_VSCROLL) {
+        RECT bar = scroll_bar_rect(control, OBJID_VSCROLL);
+        // The square between the two bars belongs to neither; it hangs below the vertical one.
+        if (style & WS_HSCROLL)
+            bar.bottom += bar.right - bar.left;
+        vertical.reset(CreateRectRgnIndirect(&bar));
+    }
+    if (!horizontal || !vertical)
+        return horizontal ? std::move(horizontal) : std::move(vertical);
+    gdi::Region both(CreateRectRgn(0, 0, 0, 0));
+    if (both)
+        CombineRgn(both.get(), horizontal.get(), vertical.get(), RGN_OR);
+    return both;
+}
+
+LRESULT paint_default_non_client(HWND control, HRGN update) {
+    if (update)
+        return DefWindowProcW(control, WM_NCPAINT, reinterpret_cast<WPARAM>(update), 0);
+    // Not a region: the default processing then draws none of the border (1 would mean all of it).
+    return DefWindowProcW(control, WM_NCPAINT, static_cast<WPARAM>(-1), 0);
+}
+
+} // namespace pantrove
