@@ -1,12 +1,16 @@
 #include "skin/controls/child_controls.h"
 
 #include "skin/controls/buttons.h"
+#include "skin/controls/header_controls.h"
+#include "skin/controls/list_controls.h"
 
 namespace pantrove {
 
 void skin_child_controls(int window_number, HWND parent) {
     skin_push_buttons(window_number, parent);
     skin_check_and_radio_buttons(window_number, parent);
+    skin_list_controls(window_number, parent);
+    skin_headers(window_number, parent);
 }
 
 } // namespace pantrove
