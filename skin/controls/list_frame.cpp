@@ -19,20 +19,20 @@ RECT scroll_bar_rect(HWND control, LONG object) {
     return GetScrollBarInfo(control, object, &info) ? info.rcScrollBar : RECT{};
 }
 
-void compose_frame(gdiplus::Graphics& graphics, const RECT& inner, float w, float h, bool hot, bool focused) {
-    graphics.set_clip_rect(0, 0, w, h);
-    graphics.set_clip_rect(static_cast<float>(inner.left), static_cast<float>(inner.top),
-                           static_cast<float>(inner.right - inner.left), static_cast<float>(inner.bottom - inner.top),
-                           Gdiplus::CombineModeXor);
-    if (transparent_controls)
-        paint_backdrop(graphics, 0, 0, w, h);
-    else
-        graphics.clear(0xFFFFFFFF);
-    graphics.reset_clip();
-    graphics.set_clip_rect(static_cast<float>(inner.left), static_cast<float>(inner.top),
-                           static_cast<float>(inner.right - inner.left), static_cast<float>(inner.bottom - inner.top));
-    graphics.clear(kColourKeyArgb);
-    graphics.reset_clip();
+// The ring between the window's edge and the inner area, then the outline. The inner area is left as it is:
+// the copy to the frame leaves it out, and filling only the ring's four strips spares GDI+ a fill of the
+// whole control on every hover.
+void compose_frame(gdiplus::Graphics& graphics, const RECT& inner, const RECT& whole, bool hot, bool focused) {
+    const auto fill = [&](LONG left, LONG top, LONG right, LONG bottom) {
+        if (right > left && bottom > top)
+            paint_backdrop(graphics, static_cast<float>(left), static_cast<float>(top),
+                           static_cast<float>(right - left), static_cast<float>(bottom - top));
+    };
+    fill(0, 0, whole.right, inner.top);
+    fill(0, inner.bottom, whole.right, whole.bottom);
+    fill(0, inner.top, inner.left, inner.bottom);
+    fill(inner.right, inner.top, whole.right, inner.bottom);
+    const auto w = static_cast<float>(whole.right), h = static_cast<float>(whole.bottom);
     if (hot)
         graphics.draw_rectangle(gdiplus::Pen(to_argb(theme_colour, 200), 2), 1, 1, w - 2, h - 2);
     else if (focused)
@@ -87,10 +87,9 @@ void paint_list_frame(int window_number, int entry_number, std::optional<bool> h
         gdiplus::Graphics graphics;
         if (!open_graphics(graphics, image))
             return;
-        compose_frame(graphics, inner, static_cast<float>(whole.right), static_cast<float>(whole.bottom),
-                      hot.value_or(entry->hot), focused.value_or(entry->focused));
+        compose_frame(graphics, inner, whole, hot.value_or(entry->hot), focused.value_or(entry->focused));
     }
-    copy_to_frame(control, image, inner, true);
+    copy_to_frame(control, image, inner, false);
 }
 
 gdi::Region list_scroll_bar_region(HWND control) {
