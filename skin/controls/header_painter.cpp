@@ -12,6 +12,8 @@
 #include <commctrl.h>
 
 #include <array>
+#include <string>
+#include <string_view>
 
 namespace pantrove {
 
@@ -98,6 +100,47 @@ struct CellLook {
     bool pressed = false;
 };
 
+// The title as far as it fits in width pixels: whole, or its longest beginning that fits with "…" after it.
+// GDI+ cuts a line that is too long by itself, but not every GDI+ draws the ellipsis.
+TextValue fitted_title(const gdiplus::Graphics& graphics, const TextValue& title, const gdiplus::Font& font,
+                       const gdiplus::StringFormat& format, int width) {
+    const auto fits = [&](std::string_view text) {
+        return graphics.measure_string(text, font, gdiplus::RectF(0, 0, 0, 0), &format).Width <=
+               static_cast<float>(width);
+    };
+    if (fits(title))
+        return title;
+    // Cut between characters, never inside a double-byte one.
+    const std::wstring wide = widen(title);
+    size_t shortest = 0, longest = wide.size() - 1; // the beginning's length; the longest that may fit
+    while (shortest < longest) {
+        const size_t middle = (shortest + longest + 1) / 2;
+        if (fits(narrow(wide.substr(0, middle) + L"\u2026")))
+            shortest = middle;
+        else
+            longest = middle - 1;
+    }
+    return narrow(wide.substr(0, shortest) + L"\u2026");
+}
+
+// The title in black, left and top aligned on one line, in the font of the header.
+void draw_title(gdiplus::Graphics& graphics, const HeaderEntry& entry, const TextValue& title, int x, int width,
+                float h) {
+    // GDI+ takes a layout width of 0 for no limit at all: a column too narrow for its margins gets no title.
+    if (title.empty() || width <= 0)
+        return;
+    gdiplus::Font font;
+    gdiplus::StringFormat format;
+    // One line: a title wrapped in a header shows the top of its second line under a cut first one.
+    if (!font.create(entry.font_face, static_cast<float>(entry.font_size), entry.font_style) ||
+        !format.create(Gdiplus::StringFormatFlagsNoWrap))
+        return;
+    format.set_trimming(Gdiplus::StringTrimmingEllipsisCharacter);
+    graphics.draw_string(fitted_title(graphics, title, font, format, width), font,
+                         gdiplus::RectF(static_cast<float>(x), 0, static_cast<float>(width), h),
+                         gdiplus::SolidBrush(to_argb(0x000000)), &format);
+}
+
 void compose_cell(gdiplus::Graphics& graphics, const HeaderEntry& entry, const Column& column, const CellLook& look,
                   HIMAGELIST images, int m, int cell_width) {
     const auto w = static_cast<float>(column.rect.right - column.rect.left);
@@ -131,18 +174,7 @@ void compose_cell(gdiplus::Graphics& graphics, const HeaderEntry& entry, const C
             graphics.draw_image(picture, static_cast<float>(x), static_cast<float>((height - icon.height()) / 2),
                                 static_cast<float>(icon.width()), static_cast<float>(icon.height()));
     }
-    // GDI+ takes a layout width of 0 for no limit at all: a column too narrow for its margins gets no title.
-    const int title_width = width - icon.width() - 2 * m;
-    if (column.title.empty() || title_width <= 0)
-        return;
-    gdiplus::Font font;
-    gdiplus::StringFormat format;
-    if (!font.create(entry.font_face, static_cast<float>(entry.font_size), entry.font_style) || !format.create())
-        return;
-    format.set_trimming(Gdiplus::StringTrimmingEllipsisCharacter);
-    graphics.draw_string(column.title, font,
-                         gdiplus::RectF(static_cast<float>(x + icon.width()), 0, static_cast<float>(title_width), h),
-                         gdiplus::SolidBrush(to_argb(0x000000)), &format);
+    draw_title(graphics, entry, column.title, x + icon.width(), width - icon.width() - 2 * m, h);
 }
 
 } // namespace

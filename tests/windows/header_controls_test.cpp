@@ -203,10 +203,11 @@ TEST_F(HeaderHoverTest, WhileTheButtonIsHeldTheHotColumnStaysAndThePressedOneSho
     EXPECT_EQ(cell(made, 60, 80), normal_second);
     EXPECT_EQ(cell(made, 0, 60), pressed_first);
 
+    // The release alone takes the pressed look away.
     SendMessageW(made, WM_LBUTTONUP, 0, testing_support::point(100, 10));
     EXPECT_EQ(entry(made).pressed_item, 0);
     EXPECT_FALSE(entry(made).button_down);
-    redraw(made);
+    pump();
     EXPECT_NE(cell(made, 0, 60), pressed_first);
 }
 
@@ -249,31 +250,48 @@ TEST_F(HeaderTest, TheCellIsVeiledAndShadedTopToBottomWithADividerAtItsRightEdge
     }
 }
 
-TEST_F(HeaderTest, ATitleLongerThanItsColumnEndsInAnEllipsis) {
-    const std::wstring title = L"一个很长很长很长很长的标题";
-    HWND made = header(0, {{title.c_str(), 90}, {L"", 90}});
-    skin_headers(number, window);
-    pump();
-    const Snapshot cut = cell(made, 0, 90);
-    // The cut title looks like some beginning of it followed by "…" drawn in a column that fits it.
-    bool found = false;
-    for (size_t length = 1; length < title.size() && !found; ++length) {
+class HeaderTitleTest : public HeaderTest {
+protected:
+    // Whether the first column draws its title as a second, wide column draws the text: the same dark
+    // pixels left of the first column's divider.
+    bool drawn_as(HWND made, std::wstring text) {
         HDITEMW item{};
         item.mask = HDI_TEXT;
-        std::wstring shortened = title.substr(0, length) + L"…";
-        item.pszText = shortened.data();
+        item.pszText = text.data();
         SendMessageW(made, HDM_SETITEMW, 1, reinterpret_cast<LPARAM>(&item));
         redraw(made);
-        // Compared without the last pixels, where the cells' backgrounds differ.
-        const Snapshot candidate = cell(made, 90, 90);
-        found = true;
-        for (int y = 0; y < cut.height && found; ++y) {
-            for (int x = 0; x < 80 && found; ++x)
-                found = testing_support::is_dark(cut.at(x, y)) == testing_support::is_dark(candidate.at(x, y));
+        const Snapshot cut = cell(made, 0, 90), whole = cell(made, 90, 90);
+        for (int y = 0; y < cut.height; ++y) {
+            for (int x = 0; x < 88; ++x) {
+                if (testing_support::is_dark(cut.at(x, y)) != testing_support::is_dark(whole.at(x, y)))
+                    return false;
+            }
         }
+        return true;
     }
-    EXPECT_TRUE(found);
-    EXPECT_GT(cut.count(testing_support::is_dark), 20);
+};
+
+TEST_F(HeaderTitleTest, ATitleLongerThanItsColumnEndsInAnEllipsisOnItsOneLine) {
+    for (const std::wstring title : {L"一个很长很长很长很长的标题", L"ABCDEFGHIJKLMNOPQRSTUVWXYZ"}) {
+        HWND made = header(0, {{title.c_str(), 90}, {L"", 200}});
+        skin_headers(number, window);
+        redraw(made);
+        const RECT text = cell(made, 0, 90).bounds(testing_support::is_dark);
+        EXPECT_LT(text.bottom - text.top, 18) << "one line";
+        bool found = false;
+        for (size_t length = 1; length < title.size() && !found; ++length)
+            found = drawn_as(made, title.substr(0, length) + L"…");
+        EXPECT_TRUE(found) << "some beginning of the title and an ellipsis";
+        EXPECT_FALSE(drawn_as(made, title)) << "not the title cut off short";
+        DestroyWindow(made);
+    }
+}
+
+TEST_F(HeaderTitleTest, ATitleThatFitsIsDrawnWhole) {
+    HWND made = header(0, {{L"网址", 90}, {L"", 200}});
+    skin_headers(number, window);
+    EXPECT_TRUE(drawn_as(made, L"网址"));
+    EXPECT_FALSE(drawn_as(made, L"网…"));
 }
 
 TEST_F(HeaderTest, TheLastColumnOfAListViewsHeaderReachesTheListViewsRightEdge) {
