@@ -2,6 +2,7 @@
 
 #include "app/handlers.h"
 #include "app/main_window.h"
+#include "skin/controls/list_controls.h"
 #include "skin/core/skin_object.h"
 #include "skin/core/skin_state.h"
 
@@ -60,6 +61,7 @@ int program_entry(HINSTANCE instance) {
         UpdateWindow(window->handle());
         MSG message;
         while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+            preprocess_list_key(message);
             if (IsDialogMessageW(window->handle(), &message))
                 continue;
             TranslateMessage(&message);

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 namespace pantrove {
 
 struct ControlEntryBase {
@@ -56,8 +58,36 @@ struct ComboEntry : ControlEntryBase {
     bool focused = false;
 };
 
-struct ListControlEntry : ControlEntryBase {};
-struct HeaderEntry : ControlEntryBase {};
+// The classes of list_control_list; each is painted and prepared in its own way.
+enum class ListControlKind : int {
+    list_box,
+    combo_list, // the list of a combo box ("ComboLBox")
+    list_view,
+    tree_view,
+    ip_address,
+    date_time,
+};
+
+struct ListControlEntry : ControlEntryBase {
+    ListControlKind kind = ListControlKind::list_box;
+    bool focused = false;
+    bool hot = false;
+    bool arrow_key_down = false; // from WM_KEYDOWN of an arrow key to the next WM_KEYUP
+};
+
+struct HeaderEntry : ControlEntryBase {
+    bool hot = false;
+    int hot_item = 0;       // 1-based column under the pointer, 0 for none
+    int drawn_hot_item = 0; // the column last drawn hot
+    bool has_buttons = false;
+    int pressed_item = 0; // the column under the pointer when the button went down, 0 after its release
+    bool button_down = false;
+    TextValue font_face;
+    int font_style = 0;              // GDI+ FontStyle bits
+    int font_size = 0;               // pixels
+    HIMAGELIST image_list = nullptr; // the header's at registration
+};
+
 struct TrackbarEntry : ControlEntryBase {};
 struct ProgressEntry : ControlEntryBase {};
 struct UpDownEntry : ControlEntryBase {};
