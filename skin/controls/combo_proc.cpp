@@ -1,9 +1,9 @@
 #include "skin/controls/combos.h"
 
 #include "skin/controls/control_registry.h"
-#include "skin/controls/edit_colour.h"
 #include "skin/controls/edits.h"
 #include "skin/controls/hover_tracking.h"
+#include "skin/core/colour_answers.h"
 
 namespace pantrove {
 
@@ -45,7 +45,7 @@ LRESULT CALLBACK combo_proc(HWND combo, UINT message, WPARAM wparam, LPARAM lpar
         // The brush answered to the edit box stays the combo box's to give back, whether the edit box is
         // skinned or not.
         if (HWND edit = edit_inside(combo))
-            free_edit_colour(edit);
+            free_colour_objects_of(edit);
         break;
     case WM_MOVE:
         paint_combo_box(window_number, found.number, false);
@@ -83,7 +83,8 @@ LRESULT CALLBACK combo_proc(HWND combo, UINT message, WPARAM wparam, LPARAM lpar
         break;
     case WM_CTLCOLOREDIT:
         if (transparent_controls) {
-            if (const LRESULT brush = answer_edit_colour(reinterpret_cast<HWND>(lparam), reinterpret_cast<HDC>(wparam)))
+            if (const LRESULT brush = answer_picture_brush(found.window->window, reinterpret_cast<HWND>(lparam),
+                                                           reinterpret_cast<HDC>(wparam)))
                 return brush;
         }
         break;

@@ -1,8 +1,8 @@
 #include "skin/controls/edits.h"
 
 #include "skin/controls/control_registry.h"
-#include "skin/controls/edit_colour.h"
 #include "skin/controls/hover_tracking.h"
+#include "skin/core/colour_answers.h"
 
 namespace pantrove {
 
@@ -33,7 +33,7 @@ LRESULT CALLBACK edit_proc(HWND edit, UINT message, WPARAM wparam, LPARAM lparam
     EditEntry& entry = *found.entry;
     switch (message) {
     case WM_DESTROY:
-        free_edit_colour(edit);
+        free_colour_objects_of(edit);
         break;
     case WM_MOVE:
         if (transparent_controls)

@@ -81,9 +81,11 @@ LRESULT answer_hollow_brush(HWND owner, HWND control, HDC dc) {
     return reinterpret_cast<LRESULT>(entry.brush);
 }
 
-void free_colour_objects(HWND owner) {
+namespace {
+
+template <class Predicate> void free_answered(Predicate matches) {
     for (Answered& entry : answered) {
-        if (entry.owner != owner)
+        if (!matches(entry))
             continue;
         delete_object(entry.brush);
         delete_object(entry.bitmap);
@@ -92,7 +94,17 @@ void free_colour_objects(HWND owner) {
             RemovePropW(entry.control, props::kColourBitmap);
         }
     }
-    std::erase_if(answered, [&](const Answered& entry) { return entry.owner == owner; });
+    std::erase_if(answered, matches);
+}
+
+} // namespace
+
+void free_colour_objects(HWND owner) {
+    free_answered([owner](const Answered& entry) { return entry.owner == owner; });
+}
+
+void free_colour_objects_of(HWND control) {
+    free_answered([control](const Answered& entry) { return entry.control == control; });
 }
 
 } // namespace pantrove

@@ -19,4 +19,7 @@ namespace pantrove {
 // Gives back the objects of every control that `owner` answered.
 void free_colour_objects(HWND owner);
 
+// Gives back the objects of one control, which is being destroyed, and removes them from its properties.
+void free_colour_objects_of(HWND control);
+
 } // namespace pantrove
