@@ -2,16 +2,13 @@
 
 #include "gdiplus/text.h"
 #include "skin/controls/composition.h"
+#include "skin/controls/control_geometry.h"
 #include "skin/controls/control_registry.h"
 #include "text/wide_text.h"
 
 namespace pantrove {
 
 namespace {
-
-DWORD style_of(HWND window) {
-    return static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
-}
 
 // Takes an entry for the button and subclasses it with button_proc; null for a button that is subclassed
 // with it already (a second registration would make the procedure pass messages on to itself).

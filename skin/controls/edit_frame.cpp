@@ -7,54 +7,12 @@
 
 namespace pantrove {
 
-namespace {
-
-DWORD style_of(HWND window) {
-    return static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
-}
-
-// A scroll bar of the window in screen coordinates; empty when it cannot be read.
-RECT scroll_bar_rect(HWND window, LONG bar) {
-    SCROLLBARINFO info{};
-    info.cbSize = sizeof info;
-    if (!GetScrollBarInfo(window, bar, &info))
-        return RECT{};
-    return info.rcScrollBar;
-}
-
-LONG floor_half(LONG value) {
-    return value >= 0 ? value / 2 : (value - 1) / 2;
-}
-
-// The client area with its scroll bars, in window coordinates, the border taken as equally wide on both sides.
-RECT inner_area(HWND edit, const RECT& whole) {
-    const RECT client = client_rect_of(edit);
-    const DWORD style = style_of(edit);
-    LONG width = client.right, height = client.bottom;
-    if (style & WS_VSCROLL) {
-        const RECT bar = scroll_bar_rect(edit, OBJID_VSCROLL);
-        width += bar.right - bar.left;
-    }
-    if (style & WS_HSCROLL) {
-        const RECT bar = scroll_bar_rect(edit, OBJID_HSCROLL);
-        height += bar.bottom - bar.top;
-    }
-    const LONG left = floor_half(whole.right - width), top = floor_half(whole.bottom - height);
-    return RECT{left, top, left + width, top + height};
-}
-
-} // namespace
-
-bool has_scroll_bars(HWND control) {
-    return (style_of(control) & (WS_VSCROLL | WS_HSCROLL)) != 0;
-}
-
 void paint_edit_frame(HWND edit, std::optional<bool> focused, std::optional<bool> hot) {
     const RegisteredControl found = find_registered(edit, &SkinnedWindow::edit_list);
     if (!found)
         return;
     const RECT whole = window_rect_at_origin(edit);
-    const RECT inner = inner_area(edit, whole);
+    const RECT inner = client_area_in_window(edit);
     const BackgroundImage image(edit, whole);
     {
         gdiplus::Graphics graphics;
@@ -105,28 +63,6 @@ void paint_edit_backdrop(HWND control, HDC dc, bool into_given_dc) {
     }
     const WindowDc window_dc(control, WindowDc::Area::whole_window);
     image.copy_to(window_dc.get(), r.left, r.top);
-}
-
-gdi::Region scroll_bar_region(HWND control) {
-    const DWORD style = style_of(control);
-    gdi::Region horizontal, vertical;
-    if (style & WS_HSCROLL) {
-        const RECT bar = scroll_bar_rect(control, OBJID_HSCROLL);
-        horizontal.reset(CreateRectRgnIndirect(&bar));
-    }
-    if (style & WS_VSCROLL) {
-        RECT bar = scroll_bar_rect(control, OBJID_VSCROLL);
-        // The square between the two bars belongs to neither; it hangs below the vertical one.
-        if (style & WS_HSCROLL)
-            bar.bottom += bar.right - bar.left;
-        vertical.reset(CreateRectRgnIndirect(&bar));
-    }
-    if (!horizontal || !vertical)
-        return horizontal ? std::move(horizontal) : std::move(vertical);
-    gdi::Region both(CreateRectRgn(0, 0, 0, 0));
-    if (both)
-        CombineRgn(both.get(), horizontal.get(), vertical.get(), RGN_OR);
-    return both;
 }
 
 LRESULT paint_default_non_client(HWND control, HRGN update) {

@@ -4,7 +4,7 @@
 // The scroll bars stay the system's.
 #pragma once
 
-#include "skin/core/gdi_objects.h"
+#include "skin/controls/control_geometry.h"
 
 #include <windows.h>
 
@@ -39,13 +39,6 @@ void draw_edit_border(HWND edit, std::optional<bool> focused, std::optional<bool
 // Paints the control's client area as the window's picture under a white veil of control_alpha: into dc at
 // (0, 0) when into_given_dc, else onto the control's window DC where its client area lies.
 void paint_edit_backdrop(HWND control, HDC dc, bool into_given_dc);
-
-// The control's scroll bars and the square between them, in screen coordinates as WM_NCPAINT takes its update
-// region; empty when it has no scroll bar.
-[[nodiscard]] gdi::Region scroll_bar_region(HWND control);
-
-// WS_VSCROLL or WS_HSCROLL is set.
-[[nodiscard]] bool has_scroll_bars(HWND control);
 
 // The default non-client painting of a control whose frame the skin has painted: only the update region when
 // one is given (its scroll bars), else nothing of the system's border.

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "skin/controls/control_entries.h"
+#include "skin/controls/control_geometry.h"
 #include "skin/core/gdi_objects.h"
 #include "skin/core/window_dc.h"
 
@@ -37,13 +38,6 @@ void paint_list_frame(int window_number, int entry_number, std::optional<bool> h
 // messages are announced to the list controls among the target window and its ancestors.
 void preprocess_list_key(const MSG& message);
 
-// The control's scroll bars in screen coordinates, the corner square between two bars included: the part
-// of the frame the system paints. Empty when the control has no scroll bar.
-[[nodiscard]] gdi::Region list_scroll_bar_region(HWND control);
-
-// The client area together with the scroll bars, in window coordinates, the borders taken as equally wide.
-[[nodiscard]] RECT client_area_in_window(HWND control);
-
 // A memory DC of the control's client area (client_rect_in_window) holding the window's picture behind it
 // under a white veil of control_alpha; the caller gives it back with free_background_dc. Null when the
 // control lies outside every skinned window.
@@ -66,8 +60,5 @@ private:
 
 // Invalidates (with erase) every visible direct child of window.
 void invalidate_visible_children(HWND window);
-
-// WS_BORDER, or WS_EX_WINDOWEDGE, WS_EX_CLIENTEDGE or WS_EX_DLGMODALFRAME.
-[[nodiscard]] bool has_border(HWND control);
 
 } // namespace pantrove

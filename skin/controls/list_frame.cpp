@@ -9,16 +9,6 @@ namespace pantrove {
 
 namespace {
 
-DWORD style_of(HWND window) {
-    return static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
-}
-
-RECT scroll_bar_rect(HWND control, LONG object) {
-    SCROLLBARINFO info{};
-    info.cbSize = sizeof info;
-    return GetScrollBarInfo(control, object, &info) ? info.rcScrollBar : RECT{};
-}
-
 // The ring between the window's edge and the inner area, then the outline. The inner area is left as it is:
 // the copy to the frame leaves it out, and filling only the ring's four strips spares GDI+ a fill of the
 // whole control on every hover.
@@ -43,34 +33,6 @@ void compose_frame(gdiplus::Graphics& graphics, const RECT& inner, const RECT& w
 
 } // namespace
 
-bool has_border(HWND control) {
-    const auto ex_style = static_cast<DWORD>(GetWindowLongPtrW(control, GWL_EXSTYLE));
-    return (style_of(control) & WS_BORDER) != 0 ||
-           (ex_style & (WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME)) != 0;
-}
-
-RECT client_area_in_window(HWND control) {
-    RECT window{}, client{};
-    GetWindowRect(control, &window);
-    GetClientRect(control, &client);
-    const DWORD style = style_of(control);
-    LONG width = client.right, height = client.bottom;
-    if (style & WS_VSCROLL) {
-        const RECT bar = scroll_bar_rect(control, OBJID_VSCROLL);
-        width += bar.right - bar.left;
-    }
-    if (style & WS_HSCROLL) {
-        const RECT bar = scroll_bar_rect(control, OBJID_HSCROLL);
-        height += bar.bottom - bar.top;
-    }
-    const LONG horizontal_gap = window.right - window.left - width;
-    const LONG vertical_gap = window.bottom - window.top - height;
-    // floor, not truncation: a gap is never negative for a real window, but the arithmetic stays right.
-    const LONG left = horizontal_gap >= 0 ? horizontal_gap / 2 : (horizontal_gap - 1) / 2;
-    const LONG top = vertical_gap >= 0 ? vertical_gap / 2 : (vertical_gap - 1) / 2;
-    return RECT{left, top, left + width, top + height};
-}
-
 void paint_list_frame(int window_number, int entry_number, std::optional<bool> hot, std::optional<bool> focused) {
     SkinnedWindow* window = window_record(window_number);
     ListControlEntry* entry = window ? window->list_control_list.find(entry_number) : nullptr;
@@ -90,27 +52,6 @@ void paint_list_frame(int window_number, int entry_number, std::optional<bool> h
         compose_frame(graphics, inner, whole, hot.value_or(entry->hot), focused.value_or(entry->focused));
     }
     copy_to_frame(control, image, inner, false);
-}
-
-gdi::Region list_scroll_bar_region(HWND control) {
-    const DWORD style = style_of(control);
-    gdi::Region region;
-    if (style & WS_HSCROLL) {
-        const RECT bar = scroll_bar_rect(control, OBJID_HSCROLL);
-        region.reset(CreateRectRgnIndirect(&bar));
-    }
-    if (style & WS_VSCROLL) {
-        RECT bar = scroll_bar_rect(control, OBJID_VSCROLL);
-        // The corner square between both bars belongs to the system's painting too.
-        if (style & WS_HSCROLL)
-            bar.bottom += bar.right - bar.left;
-        gdi::Region vertical(CreateRectRgnIndirect(&bar));
-        if (region)
-            CombineRgn(region.get(), region.get(), vertical.get(), RGN_OR);
-        else
-            region = std::move(vertical);
-    }
-    return region;
 }
 
 } // namespace pantrove

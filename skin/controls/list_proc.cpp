@@ -2,6 +2,7 @@
 
 #include "skin/controls/composition.h"
 #include "skin/controls/control_registry.h"
+#include "skin/controls/edits.h"
 #include "skin/controls/hover_tracking.h"
 #include "skin/core/background_dc.h"
 #include "skin/core/drawing.h"
@@ -97,11 +98,7 @@ std::optional<LRESULT> erase_background(HWND control, const ListControlEntry& en
     case ListControlKind::ip_address:
     case ListControlKind::date_time: {
         SetBkMode(dc, TRANSPARENT);
-        const Backdrop backdrop(control);
-        if (backdrop) {
-            const RECT client = client_rect_of(control);
-            BitBlt(dc, 0, 0, client.right, client.bottom, backdrop.get(), 0, 0, SRCCOPY);
-        }
+        paint_edit_backdrop(control, dc, true);
         return static_cast<LRESULT>(SetTextColor(dc, text_colour_of(control)));
     }
     case ListControlKind::combo_list:
@@ -114,7 +111,7 @@ std::optional<LRESULT> erase_background(HWND control, const ListControlEntry& en
 // keeps it from drawing its own border over the ring.
 LRESULT paint_non_client(HWND control, int window_number, int entry_number) {
     paint_list_frame(window_number, entry_number);
-    const gdi::Region bars = list_scroll_bar_region(control);
+    const gdi::Region bars = scroll_bar_region(control);
     const auto region = bars ? reinterpret_cast<WPARAM>(bars.get()) : static_cast<WPARAM>(-1);
     return DefWindowProcW(control, WM_NCPAINT, region, 0);
 }

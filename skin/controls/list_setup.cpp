@@ -1,6 +1,7 @@
 #include "skin/controls/list_controls.h"
 
 #include "skin/controls/composition.h"
+#include "skin/controls/control_geometry.h"
 #include "skin/controls/control_registry.h"
 
 #include <commctrl.h>
@@ -8,10 +9,6 @@
 namespace pantrove {
 
 namespace {
-
-DWORD style_of(HWND window) {
-    return static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
-}
 
 void register_list_control(SkinnedWindow& window, int window_number, HWND control, ListControlKind kind) {
     // A second subclassing would make list_control_proc pass every message on to itself.
