@@ -437,7 +437,7 @@ TEST_P(ClientAreaTest, TheClientAreaWithItsScrollBarsSitsInsideEqualBorders) {
     EXPECT_EQ(inner.top, (size.cy - height) / 2);
     EXPECT_EQ(inner.right - inner.left, width);
     EXPECT_EQ(inner.bottom - inner.top, height);
-    EXPECT_EQ(static_cast<bool>(list_scroll_bar_region(box)), c.vertical || c.horizontal);
+    EXPECT_EQ(static_cast<bool>(scroll_bar_region(box)), c.vertical || c.horizontal);
 }
 
 INSTANTIATE_TEST_SUITE_P(Bars, ClientAreaTest,
@@ -450,7 +450,7 @@ INSTANTIATE_TEST_SUITE_P(Bars, ClientAreaTest,
 TEST_F(ListControlsTest, TheScrollBarRegionCoversBothBarsAndTheCornerInScreenCoordinates) {
     HWND box = control(WC_LISTBOXW, WS_VSCROLL | WS_HSCROLL | LBS_DISABLENOSCROLL | LBS_NOINTEGRALHEIGHT, 20, 20, 150,
                        100, WS_EX_CLIENTEDGE);
-    const gdi::Region bars = list_scroll_bar_region(box);
+    const gdi::Region bars = scroll_bar_region(box);
     ASSERT_TRUE(bars);
     RECT window_rect{};
     GetWindowRect(box, &window_rect);
