@@ -1,11 +1,13 @@
 // Prints how long a skinned window of MainWindow's size (577 × 344, caption and five title buttons, each of the
 // two background pictures the program carries stretched over it) takes to render, present and fade one
-// title button, in milliseconds per call, each beside the floor: decoding the picture and stretching it over
-// the window once. Run it from build/x86_64 under wine on an X display.
+// title button, and how long its skinned controls take to repaint on hover, in milliseconds per call, each
+// beside the floor: decoding the picture and stretching it over the window once. Run it from build/x86_64
+// under wine on an X display.
 #include "app/startup.h"
 #include "gdiplus/graphics.h"
 #include "gdiplus/image.h"
 #include "resources/embedded.h"
+#include "skin/controls/child_controls.h"
 #include "skin/core/skin_object.h"
 #include "skin/core/skin_state.h"
 #include "skin/core/window_props.h"
@@ -60,6 +62,12 @@ int skinned_window() {
     props::set_number(window, props::kOwnNumber, window_count());
     skin->frame_margin = 3;
     skin->layout_title_buttons(window_count());
+    // Two of MainWindow's controls, where MainWindow has them.
+    CreateWindowExW(0, L"Button", L"百度云解析", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 488, 31, 80, 26, window,
+                    nullptr, nullptr, nullptr);
+    CreateWindowExW(WS_EX_CLIENTEDGE, L"Edit", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 80, 32, 304, 24, window,
+                    nullptr, nullptr, nullptr);
+    skin_child_controls(window_count(), window);
     return window_count();
 }
 
@@ -124,6 +132,21 @@ void benchmark_picture(const char* name, Picture source, int number) {
                       skin->paint_caption(number, graphics, false);
                   }),
           floor);
+    struct Hovered {
+        const wchar_t* control_class;
+        const char* what;
+    };
+    for (const Hovered hovered : {Hovered{L"Button", "hover repaint of the 80x26 push button (in and out)"},
+                                  Hovered{L"Edit", "hover repaint of the 304x24 edit box (in and out)"}}) {
+        HWND control = FindWindowExW(window, nullptr, hovered.control_class, nullptr);
+        print(hovered.what,
+              measure(200,
+                      [&] {
+                          SendMessageW(control, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+                          SendMessageW(control, WM_MOUSELEAVE, 0, 0);
+                      }),
+              floor);
+    }
 }
 
 } // namespace
