@@ -9,52 +9,14 @@
 #include "skin/core/skin_object.h"
 #include "skin/core/skin_state.h"
 #include "skin/core/window_props.h"
+#include "tests/benchmarks/benchmark_support.h"
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <functional>
 
 namespace {
 
 using namespace pantrove;
-
-volatile unsigned long sink = 0;
-
-// Prints the mean and the fastest of the runs: the machines are shared, and the fastest run is the one least
-// disturbed by others.
-void measure(const char* what, int repeats, const std::function<void()>& run) {
-    double total = 0;
-    double fastest = 0;
-    for (int i = 0; i < repeats; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        run();
-        const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
-        total += elapsed.count();
-        fastest = i == 0 ? elapsed.count() : std::min(fastest, elapsed.count());
-    }
-    std::printf("%-55s %9.3f ms  (fastest %.3f)\n", what, total / repeats, fastest);
-}
-
-// A 32-bit memory DC, the window's composed image or a target to paint into.
-struct Image {
-    Image(int width, int height) {
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        dc = CreateCompatibleDC(nullptr);
-        replaced = SelectObject(dc, bitmap);
-    }
-    ~Image() {
-        SelectObject(dc, replaced);
-        DeleteDC(dc);
-        DeleteObject(bitmap);
-    }
-    HBITMAP bitmap;
-    HDC dc;
-    HGDIOBJ replaced;
-};
+using namespace pantrove::benchmarks;
 
 HWND child(HWND parent, const wchar_t* window_class, DWORD style, DWORD ex_style, int x, int y, int width, int height) {
     return CreateWindowExW(ex_style, window_class, L"", WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,
@@ -89,26 +51,26 @@ void benchmark_edits_and_combos() {
     const int editable_entry = skinned.combo_list.find_handle(editable);
     HWND inner = FindWindowExW(editable, nullptr, L"Edit", nullptr);
 
-    measure("paint_edit_frame 320x24, normal", 1000, [&] { paint_edit_frame(link, false, false); });
-    measure("paint_edit_frame 320x24, hot", 1000, [&] { paint_edit_frame(link, false, true); });
-    measure("paint_edit_frame 320x120 with both scroll bars", 1000, [&] { paint_edit_frame(notes, false, false); });
-    measure("WM_NCPAINT 320x120 with both scroll bars", 500, [&] { SendMessageW(notes, WM_NCPAINT, 1, 0); });
+    report("paint_edit_frame 320x24, normal", 1000, [&] { paint_edit_frame(link, false, false); });
+    report("paint_edit_frame 320x24, hot", 1000, [&] { paint_edit_frame(link, false, true); });
+    report("paint_edit_frame 320x120 with both scroll bars", 1000, [&] { paint_edit_frame(notes, false, false); });
+    report("WM_NCPAINT 320x120 with both scroll bars", 500, [&] { SendMessageW(notes, WM_NCPAINT, 1, 0); });
     Image target(320, 24);
-    measure("paint_edit_backdrop 316x20 into a DC", 1000, [&] { paint_edit_backdrop(link, target.dc, true); });
-    measure("hover in and out of an edit box (two frame paints)", 500, [&] {
+    report("paint_edit_backdrop 316x20 into a DC", 1000, [&] { paint_edit_backdrop(link, target.dc, true); });
+    report("hover in and out of an edit box (two frame paints)", 500, [&] {
         SendMessageW(link, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
         SendMessageW(link, WM_MOUSELEAVE, 0, 0);
     });
-    measure("paint_combo_box drop-down list, hot, with its text", 1000,
-            [&] { paint_combo_box(number, list_entry, true); });
-    measure("paint_combo_box drop-down combo box, its edit's hole", 1000,
-            [&] { paint_combo_box(number, editable_entry, false); });
-    measure("WM_CTLCOLOREDIT of a combo box's edit (brush made)", 1000, [&] {
+    report("paint_combo_box drop-down list, hot, with its text", 1000,
+           [&] { paint_combo_box(number, list_entry, true); });
+    report("paint_combo_box drop-down combo box, its edit's hole", 1000,
+           [&] { paint_combo_box(number, editable_entry, false); });
+    report("WM_CTLCOLOREDIT of a combo box's edit (brush made)", 1000, [&] {
         sink = static_cast<unsigned long>(SendMessageW(editable, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(target.dc),
                                                        reinterpret_cast<LPARAM>(inner)));
     });
     const ByteArray arrow = embedded_bytes(Picture::ArrowDown);
-    measure("decode the 7x4 arrow picture (kept decoded instead)", 1000, [&] {
+    report("decode the 7x4 arrow picture (kept decoded instead)", 1000, [&] {
         gdiplus::Bitmap bitmap;
         bitmap.load_from_bytes(arrow);
         sink = bitmap.pixel(0, 0);

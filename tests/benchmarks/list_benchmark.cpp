@@ -8,59 +8,17 @@
 #include "skin/core/skin_object.h"
 #include "skin/core/skin_state.h"
 #include "skin/core/window_props.h"
+#include "tests/benchmarks/benchmark_support.h"
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <functional>
 #include <string>
 
 namespace {
 
 using namespace pantrove;
-
-volatile int sink = 0;
-
-// Prints the mean and the fastest of the runs: the machines are shared, and the fastest run is the one least
-// disturbed by others.
-void measure(const char* what, int repeats, const std::function<void()>& run) {
-    double total = 0;
-    double fastest = 0;
-    for (int i = 0; i < repeats; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        run();
-        const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
-        total += elapsed.count();
-        fastest = i == 0 ? elapsed.count() : std::min(fastest, elapsed.count());
-    }
-    std::printf("%-58s %9.3f ms  (fastest %.3f)\n", what, total / repeats, fastest);
-}
-
-// A 32-bit memory DC holding the window's composed image.
-struct Image {
-    Image(int width, int height) {
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        dc = CreateCompatibleDC(nullptr);
-        replaced = SelectObject(dc, bitmap);
-        RECT all{0, 0, width, height};
-        HBRUSH brush = CreateSolidBrush(RGB(90, 140, 200));
-        FillRect(dc, &all, brush);
-        DeleteObject(brush);
-    }
-    ~Image() {
-        SelectObject(dc, replaced);
-        DeleteDC(dc);
-        DeleteObject(bitmap);
-    }
-    HBITMAP bitmap;
-    HDC dc;
-    HGDIOBJ replaced;
-};
+using namespace pantrove::benchmarks;
 
 // The result list as the main window has it: 577 × 232 at (0, 112), the columns "序号" and "网址".
 HWND result_list(HWND window, int rows) {
@@ -103,6 +61,10 @@ void benchmark_lists(bool transparent) {
     props::set_number(window, props::kOwnNumber, window_count());
     const int number = window_count();
     Image frame(577, 344);
+    const RECT all{0, 0, 577, 344};
+    HBRUSH sky = CreateSolidBrush(RGB(90, 140, 200));
+    FillRect(frame.dc, &all, sky);
+    DeleteObject(sky);
     window_record(number)->background_dc = frame.dc;
     skin_child_controls(number, window);
     ShowWindow(window, SW_SHOWNOACTIVATE);
@@ -111,8 +73,8 @@ void benchmark_lists(bool transparent) {
 
     const char* mode = transparent ? "transparent" : "opaque";
     std::printf("-- %s controls, 300 rows\n", mode);
-    measure("repaint the result list 577x232 with its header", 100, [&] { repaint(list); });
-    measure("scroll one page down and up (two repaints)", 50, [&] {
+    report("repaint the result list 577x232 with its header", 100, [&] { repaint(list); });
+    report("scroll one page down and up (two repaints)", 50, [&] {
         SendMessageW(list, WM_VSCROLL, SB_PAGEDOWN, 0);
         UpdateWindow(list);
         UpdateWindow(header);
@@ -121,15 +83,16 @@ void benchmark_lists(bool transparent) {
         UpdateWindow(header);
     });
     const int entry = window_record(number)->list_control_list.find_handle(list);
-    measure("paint_list_frame, normal", 500, [&] { paint_list_frame(number, entry, false, false); });
-    measure("paint_list_frame, hot", 500, [&] { paint_list_frame(number, entry, true, false); });
+    report("paint_list_frame, normal", 500, [&] { paint_list_frame(number, entry, false, false); });
+    report("paint_list_frame, hot", 500, [&] { paint_list_frame(number, entry, true, false); });
     const int header_entry = window_record(number)->header_list.find_handle(header);
-    measure("paint_header, two columns", 500, [&] { paint_header(number, header_entry); });
-    measure("header hover from one column to the other (two paints)", 250, [&] {
+    report("paint_header, two columns", 500, [&] { paint_header(number, header_entry); });
+    report("header hover from one column to the other (two paints)", 250, [&] {
         SendMessageW(header, WM_MOUSEMOVE, 0, MAKELPARAM(20, 5));
         SendMessageW(header, WM_MOUSEMOVE, 0, MAKELPARAM(200, 5));
     });
-    measure("measure_text_width of a column title", 1000, [&] { sink = measure_text_width("网址", "宋体", 12, 0); });
+    report("measure_text_width of a column title", 1000,
+           [&] { sink = static_cast<unsigned long>(measure_text_width("网址", "宋体", 12, 0)); });
 
     window_table.clear();
     DestroyWindow(window);
