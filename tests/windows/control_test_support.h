@@ -98,6 +98,15 @@ inline COLORREF over(COLORREF under, COLORREF colour, int alpha) {
                mix(GetBValue(under), GetBValue(colour)));
 }
 
+// Close enough for colours blended by GDI+: a rounding step or two.
+inline ::testing::AssertionResult near_colour(COLORREF seen, COLORREF expected, int tolerance = 3) {
+    if (difference(seen, expected) <= tolerance)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "seen RGB(" << int(GetRValue(seen)) << ", " << int(GetGValue(seen)) << ", "
+                                         << int(GetBValue(seen)) << "), expected RGB(" << int(GetRValue(expected))
+                                         << ", " << int(GetGValue(expected)) << ", " << int(GetBValue(expected)) << ")";
+}
+
 inline int brightness(COLORREF c) {
     return GetRValue(c) + GetGValue(c) + GetBValue(c);
 }

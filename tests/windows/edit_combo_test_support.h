@@ -36,15 +36,6 @@ inline void mark_window(HWND control, COLORREF colour) {
     ReleaseDC(control, dc);
 }
 
-// Close enough for colours blended by GDI+: a rounding step or two.
-inline ::testing::AssertionResult near_colour(COLORREF seen, COLORREF expected, int tolerance = 3) {
-    if (difference(seen, expected) <= tolerance)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "seen RGB(" << int(GetRValue(seen)) << ", " << int(GetGValue(seen)) << ", "
-                                         << int(GetBValue(seen)) << "), expected RGB(" << int(GetRValue(expected))
-                                         << ", " << int(GetGValue(expected)) << ", " << int(GetBValue(expected)) << ")";
-}
-
 // The update region of a window, as a box in client coordinates; empty when nothing waits to be painted.
 inline RECT pending_update(HWND control) {
     RECT r{};

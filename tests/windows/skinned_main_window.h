@@ -19,14 +19,6 @@
 
 namespace pantrove::testing_support {
 
-inline ::testing::AssertionResult near_colour(COLORREF seen, COLORREF expected, int tolerance = 4) {
-    if (difference(seen, expected) <= tolerance)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "seen RGB(" << int(GetRValue(seen)) << ", " << int(GetGValue(seen)) << ", "
-                                         << int(GetBValue(seen)) << "), expected RGB(" << int(GetRValue(expected))
-                                         << ", " << int(GetGValue(expected)) << ", " << int(GetBValue(expected)) << ")";
-}
-
 // MainWindow made and skinned as the program's created handler does, shown without activation.
 class SkinnedMainWindowTest : public testing_support::SkinTest {
 protected:
