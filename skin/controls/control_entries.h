@@ -88,9 +88,32 @@ struct HeaderEntry : ControlEntryBase {
     HIMAGELIST image_list = nullptr; // the header's at registration
 };
 
-struct TrackbarEntry : ControlEntryBase {};
-struct ProgressEntry : ControlEntryBase {};
-struct UpDownEntry : ControlEntryBase {};
+// Where a trackbar's ticks are, read from its style: the hot thumb sits closer to the ticks' side.
+enum class TickPlacement : int {
+    top_or_left = 0,
+    bottom_or_right = 1,
+    both = 2,
+    none = 3,
+};
+
+struct TrackbarEntry : ControlEntryBase {
+    bool vertical = false;
+    TickPlacement tick_placement = TickPlacement::bottom_or_right;
+    bool hot = false;
+    bool has_selection = false; // TBS_ENABLESELRANGE: a thinner channel with the selection drawn in it
+};
+
+struct ProgressEntry : ControlEntryBase {
+    bool vertical = false;
+};
+
+struct UpDownEntry : ControlEntryBase {
+    bool hot = false;
+    int hot_part = 0; // the half under the pointer at the last hot repaint: 0 up or left, 1 down or right
+    bool button_down = false;
+    bool horizontal = false;
+    LPARAM mouse_position = 0; // as packed in mouse messages, client coordinates
+};
 struct PanelEntry : ControlEntryBase {};
 
 } // namespace pantrove
