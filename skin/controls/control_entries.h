@@ -91,6 +91,9 @@ struct HeaderEntry : ControlEntryBase {
 struct TrackbarEntry : ControlEntryBase {};
 struct ProgressEntry : ControlEntryBase {};
 struct UpDownEntry : ControlEntryBase {};
-struct PanelEntry : ControlEntryBase {};
+// A panel's pixels of key_colour show the window's picture.
+struct PanelEntry : ControlEntryBase {
+    COLORREF key_colour = 0;
+};
 
 } // namespace pantrove
