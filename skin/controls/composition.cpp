@@ -40,11 +40,11 @@ void BackgroundImage::copy_to(HDC target, int x, int y) const {
         BitBlt(target, x, y, width_, height_, dc_, 0, 0, SRCCOPY);
 }
 
-void BackgroundImage::copy_keyed_to(HDC target, int x, int y) const {
+void BackgroundImage::copy_keyed_to(HDC target, int x, int y, COLORREF key) const {
     if (!dc_ || !target)
         return;
     clear_alpha(dc_);
-    TransparentBlt(target, x, y, width_, height_, dc_, 0, 0, width_, height_, kColourKey);
+    TransparentBlt(target, x, y, width_, height_, dc_, 0, 0, width_, height_, key);
 }
 
 bool open_graphics(gdiplus::Graphics& graphics, const BackgroundImage& image) {

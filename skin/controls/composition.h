@@ -33,8 +33,8 @@ public:
 
     // Copies the whole image to target at (x, y).
     void copy_to(HDC target, int x = 0, int y = 0) const;
-    // Copies the image to target at (x, y) except its pixels of the colour key.
-    void copy_keyed_to(HDC target, int x = 0, int y = 0) const;
+    // Copies the image to target at (x, y) except its pixels of the key colour.
+    void copy_keyed_to(HDC target, int x = 0, int y = 0, COLORREF key = kColourKey) const;
 
 private:
     HDC dc_ = nullptr;

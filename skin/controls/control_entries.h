@@ -114,6 +114,10 @@ struct UpDownEntry : ControlEntryBase {
     bool horizontal = false;
     LPARAM mouse_position = 0; // as packed in mouse messages, client coordinates
 };
-struct PanelEntry : ControlEntryBase {};
+
+// A panel's pixels of key_colour show the window's picture.
+struct PanelEntry : ControlEntryBase {
+    COLORREF key_colour = 0;
+};
 
 } // namespace pantrove

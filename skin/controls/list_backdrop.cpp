@@ -21,6 +21,10 @@ HDC make_backdrop_dc(HWND control) {
     return dc;
 }
 
+Backdrop::~Backdrop() {
+    free_background_dc(dc_);
+}
+
 void exclude_visible_children(HWND window, HDC dc) {
     if (dc)
         exclude_opaque_children(dc, window);

@@ -43,6 +43,20 @@ void preprocess_list_key(const MSG& message);
 // control lies outside every skinned window.
 [[nodiscard]] HDC make_backdrop_dc(HWND control);
 
+// A DC of make_backdrop_dc, given back on destruction.
+class Backdrop {
+public:
+    explicit Backdrop(HWND control) : dc_(make_backdrop_dc(control)) {}
+    Backdrop(const Backdrop&) = delete;
+    Backdrop& operator=(const Backdrop&) = delete;
+    ~Backdrop();
+    [[nodiscard]] HDC get() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+private:
+    HDC dc_;
+};
+
 // Leaves out of dc's clip region every visible direct child of window that lacks WS_EX_TRANSPARENT.
 void exclude_visible_children(HWND window, HDC dc);
 

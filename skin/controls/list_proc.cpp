@@ -11,20 +11,6 @@ namespace pantrove {
 
 namespace {
 
-// A DC of make_backdrop_dc, given back on destruction.
-class Backdrop {
-public:
-    explicit Backdrop(HWND control) : dc_(make_backdrop_dc(control)) {}
-    Backdrop(const Backdrop&) = delete;
-    Backdrop& operator=(const Backdrop&) = delete;
-    ~Backdrop() { free_background_dc(dc_); }
-    [[nodiscard]] HDC get() const { return dc_; }
-    explicit operator bool() const { return dc_ != nullptr; }
-
-private:
-    HDC dc_;
-};
-
 bool is_arrow_key(WPARAM key) {
     return key >= VK_LEFT && key <= VK_DOWN;
 }

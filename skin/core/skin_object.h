@@ -136,6 +136,27 @@ public:
     // picture is empty. An omitted mode keeps the window's mode.
     bool set_window_picture(HWND window, const ByteArray& picture, std::optional<int> mode = std::nullopt);
 
+    // Containers and panels. Operations that take a control do nothing (or return 0) for one outside every
+    // skinned window.
+
+    // Registers a group box or panel of a skinned window as a container: it is painted from the window's
+    // image (unless skinned is false), tinted with fill_colour (0: no fill) at fill_alpha and outlined when
+    // asked (a group box always is), and the controls inside it are skinned. 1 when registered now, 0 for one
+    // registered already.
+    int skin_container(HWND container, bool skinned = true, COLORREF fill_colour = 0, int fill_alpha = 255,
+                       bool draw_outline = false);
+    // Changes the fill opacity (the low 8 bits of alpha) of a registered container with a fill, and repaints
+    // it. Anything else is left alone.
+    void set_container_alpha(HWND container, int alpha);
+    // Makes a control show the window's picture wherever it paints key_colour (the button face colour unless
+    // given); it keeps painting itself. A panel with children is also registered as an unskinned container
+    // with the fill given, and the result is skin_container's; else 0, as for a panel registered already.
+    int skin_panel(HWND panel, std::optional<COLORREF> key_colour = std::nullopt, COLORREF fill_colour = 0,
+                   int fill_alpha = 255);
+    // Sets the colour a control's text is drawn with from its next paint on. A combo box's colour goes to
+    // its edit box when it has one.
+    void set_control_text_colour(HWND control, COLORREF colour);
+
     // The body colour as stored (its top byte may be 0xFF).
     [[nodiscard]] COLORREF get_back_colour() const;
 
