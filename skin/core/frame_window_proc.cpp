@@ -159,8 +159,11 @@ void on_window_pos_changed(HWND hwnd, int number, SkinnedWindow& record) {
         if (window.left != 0 || window.top != 0 || window.right != screen_width() || window.bottom != height)
             SetWindowPos(hwnd, nullptr, 0, 0, screen_width(), height, SWP_NOZORDER | SWP_NOOWNERZORDER);
     }
-    if (SkinnedWindow* current = window_record(number); current && current->window == hwnd)
+    if (SkinnedWindow* current = window_record(number); current && current->window == hwnd) {
         skin->layout_title_buttons(number);
+        if (current->status_height > 0)
+            skin->layout_status_bar(number);
+    }
 }
 
 void on_get_min_max_info(const SkinnedWindow& record, MINMAXINFO& info) {
@@ -285,6 +288,7 @@ LRESULT CALLBACK SkinObject::frame_window_proc(HWND hwnd, UINT message, WPARAM w
         break;
     case WM_SIZE:
         on_size(record);
+        skin->layout_window(number);
         break;
     case WM_LBUTTONDOWN:
         on_left_button_down(hwnd, number, record, lparam);

@@ -3,6 +3,7 @@
 // shuts GDI+ down.
 #pragma once
 
+#include "skin/core/skinned_window.h"
 #include "text/text_types.h"
 
 #include <windows.h>
@@ -10,7 +11,9 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string_view>
+#include <vector>
 
 namespace pantrove {
 
@@ -33,6 +36,21 @@ struct SkinWindowOptions {
     std::optional<bool> caption_gloss; // false
     ByteArray picture;                 // the window's own background picture; empty for none
     std::optional<int> picture_mode;   // the shared picture mode
+    // A status bar of this height when 1 or more, with these panes left to right (one over the whole bar when
+    // there are none).
+    int status_height = 0;
+    std::vector<StatusPane> status_panes;
+};
+
+// How the panes of a status bar draw their texts (set_status_style). Name and size stay as they are when
+// omitted.
+struct StatusStyle {
+    bool inverse = true; // every text in the complement of the body colour, whatever the pane's colour
+    bool glow = false;   // texts in glow_text_colour over a soft glow of glow_colour (draw_glow_text)
+    COLORREF glow_text_colour = 0x000000;
+    COLORREF glow_colour = 0xFFFFFF;
+    std::optional<TextValue> font_name = std::nullopt;
+    std::optional<int> font_size = std::nullopt; // pixels
 };
 
 class SkinObject {
@@ -156,6 +174,40 @@ public:
     // Sets the colour a control's text is drawn with from its next paint on. A combo box's colour goes to
     // its edit box when it has one.
     void set_control_text_colour(HWND control, COLORREF colour);
+
+    // Status bar: a strip along the bottom of the client area, frame_margin in from the edges, split into panes
+    // that show an optional small picture and a text over the window background.
+
+    // Gives window `number` a bar of the height with the panes (width -1: the remaining width); without panes,
+    // one pane over the whole bar.
+    void add_status_bar(int number, int height, std::span<const StatusPane> panes = {});
+    // Places the bar and its panes along the bottom of the current client area.
+    void layout_status_bar(int number);
+    // Draws pane `pane` (1-based) into background_dc; unless no_present, opens graphics on background_dc
+    // itself, restores the pane's background first and copies the pane to the screen.
+    void paint_status_pane(int number, gdiplus::Graphics& graphics, bool no_present, int pane = 1);
+    // Changes a pane's text (and its picture and colour when given) and redraws that pane alone. 0 when the
+    // window is not skinned or has no such pane.
+    int set_status_pane(HWND window, int pane, std::string_view text,
+                        const std::optional<ByteArray>& picture = std::nullopt,
+                        std::optional<COLORREF> colour = std::nullopt);
+    // Sets how the panes draw their texts from the next pane paint on; 0 when the window is not skinned.
+    int set_status_style(HWND window, const StatusStyle& style = {});
+
+    // Picture and state buttons: push buttons of a skinned window (or of a container in one) drawn with
+    // pictures. The button is registered in its window's button_list and subclassed once; calling again
+    // replaces its look and pictures. A tooltip text makes or updates the button's tooltip (tool 1). 0 for a
+    // button outside every skinned window.
+
+    // A picture beside the caption, or above it, or alone in the middle when the button has no caption.
+    int skin_picture_button(HWND button, const ByteArray& picture, bool picture_beside_caption = false,
+                            std::string_view tooltip = {});
+    // One picture per state; a state without its picture shows a face of its own.
+    int skin_state_button(HWND button, const ByteArray& normal, const ByteArray& hover = {},
+                          const ByteArray& pressed = {}, const ByteArray& disabled = {}, std::string_view tooltip = {});
+
+    // Fits the docked children of window `number` between their top and the status bar, at full width.
+    void layout_window(int number);
 
     // The body colour as stored (its top byte may be 0xFF).
     [[nodiscard]] COLORREF get_back_colour() const;

@@ -101,6 +101,14 @@ void SkinObject::skin_window(HWND window, const SkinWindowOptions& options) {
     }
     added.tooltip_count = added.title_button_count();
     layout_title_buttons(number);
+    if (options.status_height >= 1) {
+        add_status_bar(number, options.status_height, options.status_panes);
+        added.status_glow_text_colour = 0x000000;
+        added.status_glow_colour = 0xFFFFFF;
+        added.status_font = "宋体";
+        added.status_font_size = 12;
+    }
+    layout_status_bar(number);
     skin_child_controls(number, window);
     added.needs_render = true;
 

@@ -60,8 +60,10 @@ struct StatusPane {
     COLORREF pane_colour = 0;
 };
 
+// A child window kept at full width from `top` down to just above the status bar (layout_window).
 struct DockedChild {
     HWND handle = nullptr;
+    int top = 0;
 };
 
 // One title button's fade: the button number (0 = none) and the step 0..8.
@@ -106,9 +108,9 @@ struct SkinnedWindow {
     std::function<void()> menu_routine;
     TooltipWindow tooltips; // the title buttons' tooltips
     int status_height = 0;
-    RECT status_rect{};
+    RECT status_rect{}; // client coordinates, right and bottom exclusive
     std::vector<StatusPane> status_panes;
-    std::vector<RECT> status_pane_rects;
+    std::vector<RECT> status_pane_rects; // one per pane, like status_rect
     bool status_inverse = false;
     bool status_glow = false;
     COLORREF status_glow_text_colour = 0;

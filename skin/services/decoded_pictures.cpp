@@ -23,6 +23,10 @@ bool in_use(const ByteArray& source) {
             if (button.image == source || button.alt_image == source)
                 return true;
         }
+        for (const StatusPane& pane : record.status_panes) {
+            if (pane.pane_picture == source)
+                return true;
+        }
     }
     return false;
 }

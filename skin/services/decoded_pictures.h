@@ -1,7 +1,7 @@
-// Pictures decoded once and kept while they are in use (as the shared picture, a window's own or a title
-// button's): decoding a large JPEG costs more than drawing it (tests/benchmarks/background_benchmark.cpp), a
-// window is rendered again on every size change, and a hovered title button is drawn every 20 ms while it
-// fades. The pixels are plain memory, so no GDI+ object outlives a paint.
+// Pictures decoded once and kept while they are in use (as the shared picture, a window's own, a title
+// button's or a status pane's): decoding a large JPEG costs more than drawing it
+// (tests/benchmarks/background_benchmark.cpp), a window is rendered again on every size change, and a hovered title
+// button is drawn every 20 ms while it fades. The pixels are plain memory, so no GDI+ object outlives a paint.
 #pragma once
 
 #include "gdiplus/image.h"

@@ -193,6 +193,10 @@ void SkinObject::paint_window(int number, HDC /*paint_dc: the caller's, not draw
         for (int button = 1; button <= record->title_button_count(); ++button)
             draw_title_button(number, button, graphics, true);
     }
+    if (record->status_height > 0) {
+        for (int pane = 1; pane <= static_cast<int>(record->status_panes.size()); ++pane)
+            paint_status_pane(number, graphics, true, pane);
+    }
     graphics.destroy();
 
     record->needs_render = false;
