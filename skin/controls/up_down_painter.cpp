@@ -8,7 +8,7 @@
 #include "skin/core/drawing.h"
 #include "skin/services/decoded_pictures.h"
 
-#include <array>
+#include <map>
 #include <memory>
 
 namespace pantrove {
@@ -17,14 +17,11 @@ namespace {
 
 // The arrows, decoded once: a control is repainted whenever the pointer crosses its middle.
 DecodedPicture* arrow(Picture picture) {
-    static std::array<std::shared_ptr<DecodedPicture>, 4> arrows;
-    const size_t index = picture == Picture::ArrowUp     ? 0
-                         : picture == Picture::ArrowDown ? 1
-                         : picture == Picture::ArrowLeft ? 2
-                                                         : 3;
-    if (!arrows[index])
-        arrows[index] = decoded_picture(embedded_bytes(picture));
-    return arrows[index].get();
+    static std::map<Picture, std::shared_ptr<DecodedPicture>> arrows;
+    std::shared_ptr<DecodedPicture>& kept = arrows[picture];
+    if (!kept)
+        kept = decoded_picture(embedded_bytes(picture));
+    return kept.get();
 }
 
 struct HalfLook {
